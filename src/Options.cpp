@@ -1,0 +1,85 @@
+#include "Options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace {
+
+bool toInt(std::string_view text, long min, long max, long& out) {
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return error == std::errc() && end == text.data() + text.size() && out >= min && out <= max;
+}
+
+}  // namespace
+
+bool parseOptions(int argc, const char* const* argv, Options& options, std::string& error) {
+  for (int i = 1; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    auto value = [&](const char*& out) {
+      if (i + 1 >= argc) {
+        error = std::string(arg) + " needs a value";
+        return false;
+      }
+      out = argv[++i];
+      return true;
+    };
+    auto number = [&](long min, long max, long& out) {
+      const char* text = nullptr;
+      if (!value(text)) return false;
+      if (toInt(text, min, max, out)) return true;
+      error = std::string(arg) + " takes a whole number from " + std::to_string(min) + " to " + std::to_string(max);
+      return false;
+    };
+    const char* text = nullptr;
+    long n = 0;
+    if (arg == "--help" || arg == "-h") options.help = true;
+    else if (arg == "--version") options.version = true;
+    else if (arg == "--headless") options.headless = true;
+    else if (arg == "--fullscreen") options.fullscreen = true;
+    else if (arg == "--no-sound") options.noSound = true;
+    else if (arg == "--script") {
+      if (!value(text)) return false;
+      options.script = text;
+    } else if (arg == "--screenshot-dir") {
+      if (!value(text)) return false;
+      options.screenshotDir = text;
+    } else if (arg == "--seed") {
+      if (!number(0, 4294967295L, n)) return false;
+      options.seed = uint32_t(n);
+    } else if (arg == "--fps") {
+      if (!number(1, 1000, n)) return false;
+      options.fps = int(n);
+    } else if (arg == "--scale") {
+      if (!number(1, 16, n)) return false;
+      options.scale = int(n);
+    } else if (arg == "--display-type") {
+      if (!number(1, 3, n)) return false;
+      options.displayType = int(n);
+    } else {
+      error = "unknown option " + std::string(arg);
+      return false;
+    }
+  }
+  return true;
+}
+
+const char* usageText() {
+  return "Usage: nupavane [options]\n"
+         "\n"
+         "  --help                 show this text and end\n"
+         "  --version              show the game's version and end\n"
+         "  --headless             run without a window, on a virtual clock\n"
+         "  --script FILE          play the script FILE (see the README for its lines);\n"
+         "                         headless, the game ends when the script does\n"
+         "  --seed N               seed the random generator (a game replays from its seed)\n"
+         "  --fps N                frames per second at most (default 60)\n"
+         "  --scale N              window size as a multiple of 320 x 240 (default 3)\n"
+         "  --fullscreen           start in fullscreen (F11 or Alt+Enter toggles)\n"
+         "  --no-sound             play without sound\n"
+         "  --screenshot-dir DIR   where F12 puts screenshots; headless, every changed\n"
+         "                         frame is written there as PNG\n"
+         "  --display-type N       headless: emulate panel layout 1, 2 or 3 (default 1)\n"
+         "\n"
+         "Exit status: 0 played to the end; 1 could not start; 2 bad command line or\n"
+         "script; 3 a script line failed.\n";
+}

@@ -1,0 +1,118 @@
+// The program entry: options, the platform backend, the script, the game.
+#include "GameApplication.h"
+#include "Options.h"
+#include "app/Script.h"
+#include "core/Memory.h"
+#include "core/Random.h"
+#include "platform/Files.h"
+#include "platform/headless/HeadlessPlatform.h"
+#ifdef NUPAVANE_DESKTOP
+#include "platform/sdl/SdlPlatform.h"
+#endif
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kExitCannotStart = 1;
+constexpr int kExitUsage = 2;
+
+#ifdef NUPAVANE_DESKTOP
+std::string programFolder() {
+  std::string path = platform::programPath();
+  return path.substr(0, path.find_last_of('/') + 1);
+}
+#endif
+
+std::unique_ptr<platform::Platform> createPlatform(const Options& options) {
+  if (options.headless) {
+    platform::HeadlessOptions headless;
+    headless.displayType = options.displayType;
+    headless.fps = options.fps;
+    headless.frameDir = options.screenshotDir;
+    return std::make_unique<platform::HeadlessPlatform>(headless);
+  }
+#ifdef NUPAVANE_DESKTOP
+  platform::DesktopOptions desktop;
+  desktop.scale = options.scale;
+  desktop.fullscreen = options.fullscreen;
+  desktop.fps = options.fps;
+  desktop.screenshotDir = options.screenshotDir.empty() ? "." : options.screenshotDir;
+  desktop.lockPath = programFolder() + "nupavane.lock";
+  std::string error;
+  auto backend = platform::createDesktopPlatform(desktop, error);
+  if (!backend) {
+    std::fprintf(stderr,
+                 "nupavane: cannot open a window: %s.\n"
+                 "Play headless with a script:  nupavane --headless --script FILE\n"
+                 "or in a virtual display:      xvfb-run -a nupavane\n",
+                 error.c_str());
+  }
+  return backend;
+#else
+  std::fprintf(stderr, "nupavane: built without a desktop backend; use --headless\n");
+  return nullptr;
+#endif
+}
+
+bool loadScript(const Options& options, ScriptRunner& runner) {
+  std::string text;
+  if (!options.script.empty()) {
+    auto bytes = platform::readFile(options.script);
+    if (!bytes) {
+      std::fprintf(stderr, "nupavane: cannot read the script '%s'\n", options.script.c_str());
+      return false;
+    }
+    text.assign(bytes->begin(), bytes->end());
+  }
+  std::string error;
+  if (!runner.load(text, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return false;
+  }
+  // Headless, the game ends with its script: without one, right after the first frame.
+  runner.setExitAtEnd(options.headless);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  std::string error;
+  if (!parseOptions(argc, argv, options, error)) {
+    std::fprintf(stderr, "nupavane: %s\n%s", error.c_str(), usageText());
+    return kExitUsage;
+  }
+  if (options.help) {
+    std::fputs(usageText(), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::printf("nuPavane %s\n", GameApplication::getVersion().c_str());
+    return 0;
+  }
+  seedRandom(options.seed ? *options.seed : freshSeed());
+
+  auto backend = createPlatform(options);
+  if (!backend) return kExitCannotStart;
+  platform::setCurrent(backend.get());
+  installOutOfMemoryHandler();
+
+  ScriptRunner script(*backend);
+  bool scripted = options.headless || !options.script.empty();
+  if (scripted && !loadScript(options, script)) return kExitUsage;
+
+  GameApplication app(*backend);
+  if (scripted) app.setScript(&script);
+  if (app.open() != Application::OpenResult::Opened) return kExitCannotStart;
+  app.start();
+  app.setFullScreen(false);
+  if (scripted && !script.finished()) {
+    std::fprintf(stderr, "script:%d: not reached: the game ended\n", script.pendingLine());
+    return ScriptRunner::kExitFailed;
+  }
+  return 0;
+}

@@ -1,0 +1,306 @@
+#include "platform/sdl/SdlPlatform.h"
+
+#include "platform/Files.h"
+#include "platform/sdl/SdlInput.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// Display type 1: the panel is portrait, row after row, two bytes a pixel.
+constexpr DisplayProperties kPanelLayout{16, 2, kPanelWidth * 2};
+constexpr size_t kPanelBytes = size_t(kPanelWidth) * kPanelHeight * 2;
+constexpr const char* kTitle = "nuPavane";
+
+// SDL is process-wide, so its objects live here rather than in the platform object: the
+// game may end through std::exit from inside the pump, and then only the exit handler
+// gets to close the window and give the display back.
+struct SdlSession {
+  bool started = false;
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+};
+SdlSession gSession;
+
+void endSdlSession() {
+  if (gSession.texture) SDL_DestroyTexture(gSession.texture);
+  if (gSession.renderer) SDL_DestroyRenderer(gSession.renderer);
+  if (gSession.window) SDL_DestroyWindow(gSession.window);
+  if (gSession.started) SDL_Quit();
+  gSession = SdlSession{};
+}
+
+void endSdlSessionAtExit() {
+  static bool registered = false;
+  if (!registered) registered = std::atexit(endSdlSession) == 0;
+}
+
+double nowMs() {
+  return double(SDL_GetPerformanceCounter()) * 1000.0 / double(SDL_GetPerformanceFrequency());
+}
+
+// Frames go out no faster than the frame rate. The deadline advances a whole period a
+// frame, so the rate holds on average even though sleeps are rounded to milliseconds;
+// after a stall it is clamped to one period behind, so the game never catches up in a
+// burst.
+class FramePacer {
+public:
+  explicit FramePacer(int fps) : period_(1000.0 / std::clamp(fps, 1, 1000)) {}
+
+  void waitForSlot() {
+    double now = nowMs();
+    if (now < deadline_) {
+      SDL_Delay(Uint32(std::ceil(deadline_ - now)));
+      now = nowMs();
+    }
+    deadline_ = std::max(deadline_ + period_, now - period_);
+  }
+
+private:
+  double period_;
+  double deadline_ = 0;
+};
+
+// The largest integer scale up to `wanted` whose window fits the desktop.
+int fittingScale(int wanted) {
+  wanted = std::max(1, wanted);
+  SDL_Rect area{};
+  if (SDL_GetDisplayUsableBounds(0, &area) != 0) return wanted;
+  const int fits = std::min(area.w / kPictureWidth, area.h / kPictureHeight);
+  return std::clamp(fits, 1, wanted);
+}
+
+class SdlPlatform final : public Platform {
+public:
+  explicit SdlPlatform(const DesktopOptions& options)
+      : options_(options), pacer_(options.fps), input_(kDeviceKeys),
+        panel_(kPanelBytes, 0), shown_(kPanelBytes, 0), picture_(size_t(kPictureWidth) * kPictureHeight) {
+    input_.openPresentPads();
+  }
+
+  ~SdlPlatform() override {
+    // After the exit handler SDL is gone, and with it the pads.
+    if (gSession.started) input_.closePads();
+    endSdlSession();
+  }
+
+  bool anotherInstanceRunning() override {
+    if (options_.lockPath.empty()) return false;
+    // A lock we cannot take or test says nothing about other copies.
+    return lock_.acquire(options_.lockPath) == InstanceLock::Result::HeldElsewhere;
+  }
+
+  bool createWindow(const char* className, int width, int height) override;
+
+  void pump() override {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) handle(event);
+  }
+
+  bool nextMessage(WindowMessage& out) override {
+    if (queue_.empty()) return false;
+    out = queue_.front();
+    queue_.pop_front();
+    return true;
+  }
+
+  void postMessage(const WindowMessage& message) override { queue_.push_back(message); }
+
+  DisplayProperties displayProperties() override { return kPanelLayout; }
+  KeyList defaultKeys() override { return kDeviceKeys; }
+
+  uint8_t* beginDraw() override { return panel_.data(); }
+  void endDraw() override;
+
+  void setTaskBarVisible(bool shown) override { taskBarVisible_ = shown; }
+  bool taskBarVisible() const override { return taskBarVisible_; }
+
+  uint32_t tickCount() override { return SDL_GetTicks(); }
+
+  void sleep(uint32_t ms) override {
+    // Wakes early when something happens. What woke it goes into the message queue at
+    // once: left in SDL's queue it would wake every following sleep straight away while
+    // the caller waits without pumping.
+    if (SDL_WaitEventTimeout(nullptr, int(std::min<uint32_t>(ms, INT_MAX))) == 1) pump();
+  }
+
+  void messageBox(const char* text) override {
+    std::cerr << text << std::endl;
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, kTitle, text, gSession.window);
+  }
+
+  bool saveScreenshot(const std::string& path) override {
+    panelToLandscape(panel_.data(), kPanelLayout, picture_.data());
+    return writePng(path, picture_.data(), kPictureWidth, kPictureHeight);
+  }
+
+private:
+  void handle(const SDL_Event& event);
+  void present();
+  void toggleFullscreen();
+  void takeNumberedScreenshot();
+  std::string nextScreenshotPath();
+
+  DesktopOptions options_;
+  FramePacer pacer_;
+  sdl::InputTranslator input_;
+  InstanceLock lock_;
+  std::deque<WindowMessage> queue_;
+  std::vector<uint8_t> panel_;    // what the game draws
+  std::vector<uint8_t> shown_;    // what the window shows
+  std::vector<uint16_t> picture_; // landscape conversion scratch
+  bool redrawDue_ = true;
+  bool fullscreen_ = false;
+  bool taskBarVisible_ = true;
+  int nextShot_ = 0;
+};
+
+bool SdlPlatform::createWindow(const char* /*className*/, int width, int height) {
+  if (gSession.window) {
+    std::cerr << "the game window exists already" << std::endl;
+    return false;
+  }
+  if (width != kPanelWidth || height != kPanelHeight) {
+    std::cerr << "the panel is " << kPanelWidth << " x " << kPanelHeight << ", not " << width
+              << " x " << height << std::endl;
+    return false;
+  }
+  // The window shows the panel as the device is held: landscape.
+  const int scale = fittingScale(options_.scale);
+  Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+  if (options_.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  gSession.window = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                     kPictureWidth * scale, kPictureHeight * scale, flags);
+  if (!gSession.window) {
+    std::cerr << "cannot open the window: " << SDL_GetError() << std::endl;
+    return false;
+  }
+  SDL_SetWindowMinimumSize(gSession.window, kPictureWidth, kPictureHeight);
+  gSession.renderer = SDL_CreateRenderer(gSession.window, -1, 0);
+  if (!gSession.renderer) gSession.renderer = SDL_CreateRenderer(gSession.window, -1, SDL_RENDERER_SOFTWARE);
+  if (gSession.renderer) {
+    // Whole pixels only, letterboxed: a fractional scale loses a row or a column.
+    SDL_RenderSetLogicalSize(gSession.renderer, kPictureWidth, kPictureHeight);
+    SDL_RenderSetIntegerScale(gSession.renderer, SDL_TRUE);
+    gSession.texture = SDL_CreateTexture(gSession.renderer, SDL_PIXELFORMAT_RGB565,
+                                         SDL_TEXTUREACCESS_STREAMING, kPictureWidth, kPictureHeight);
+  }
+  if (!gSession.texture) {
+    std::cerr << "cannot draw into the window: " << SDL_GetError() << std::endl;
+    return false;
+  }
+  // Keys are buttons here, not text.
+  SDL_StopTextInput();
+  fullscreen_ = options_.fullscreen;
+  redrawDue_ = true;
+  postMessage({WM_ACTIVATE, 1, 0});
+  return true;
+}
+
+void SdlPlatform::endDraw() {
+  // Paced whether or not anything changed: a loop that waits for the stylus by drawing
+  // the same frame again and again sleeps here.
+  pacer_.waitForSlot();
+  if (!gSession.texture) return;
+  // An unchanged panel is not sent again; a waiting screen then costs a compare a frame.
+  if (!redrawDue_ && std::memcmp(panel_.data(), shown_.data(), kPanelBytes) == 0) return;
+  present();
+}
+
+void SdlPlatform::present() {
+  panelToLandscape(panel_.data(), kPanelLayout, picture_.data());
+  SDL_UpdateTexture(gSession.texture, nullptr, picture_.data(), kPictureWidth * int(sizeof(uint16_t)));
+  SDL_SetRenderDrawColor(gSession.renderer, 0, 0, 0, 255);
+  SDL_RenderClear(gSession.renderer);
+  SDL_RenderCopy(gSession.renderer, gSession.texture, nullptr, nullptr);
+  SDL_RenderPresent(gSession.renderer);
+  std::memcpy(shown_.data(), panel_.data(), kPanelBytes);
+  redrawDue_ = false;
+}
+
+void SdlPlatform::handle(const SDL_Event& event) {
+  switch (input_.translate(event, queue_)) {
+    case sdl::WindowRequest::ToggleFullscreen: toggleFullscreen(); break;
+    case sdl::WindowRequest::Screenshot: takeNumberedScreenshot(); break;
+    case sdl::WindowRequest::Redraw: redrawDue_ = true; break;
+    case sdl::WindowRequest::None: break;
+  }
+}
+
+void SdlPlatform::toggleFullscreen() {
+  if (!gSession.window) return;
+  const bool wanted = !fullscreen_;
+  if (SDL_SetWindowFullscreen(gSession.window, wanted ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+    std::cerr << "cannot switch fullscreen: " << SDL_GetError() << std::endl;
+    return;
+  }
+  fullscreen_ = wanted;
+  redrawDue_ = true;
+}
+
+void SdlPlatform::takeNumberedScreenshot() {
+  const std::string path = nextScreenshotPath();
+  if (path.empty()) {
+    std::cerr << "screenshot: no free name left in " << options_.screenshotDir << std::endl;
+  } else if (saveScreenshot(path)) {
+    std::cerr << "screenshot: " << path << std::endl;
+  } else {
+    std::cerr << "screenshot: cannot write " << path << std::endl;
+  }
+}
+
+// nupavane-000.png upward, skipping names that exist, so earlier pictures are kept.
+std::string SdlPlatform::nextScreenshotPath() {
+  const std::string folder = options_.screenshotDir.empty() ? "." : options_.screenshotDir;
+  for (; nextShot_ < 1000; ++nextShot_) {
+    char name[32];
+    std::snprintf(name, sizeof name, "nupavane-%03d.png", nextShot_);
+    std::string path = folder + "/" + name;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !error) {
+      ++nextShot_;
+      return path;
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+std::unique_ptr<Platform> createDesktopPlatform(const DesktopOptions& options, std::string& error) {
+  // Without a display SDL falls back to its off-screen driver, and the player would see
+  // nothing at all.
+  if (!std::getenv("SDL_VIDEODRIVER") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+    error = "no display";
+    return nullptr;
+  }
+  if (gSession.started) {
+    error = "the desktop is open already";
+    return nullptr;
+  }
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER | SDL_INIT_EVENTS) != 0) {
+    error = SDL_GetError();
+    SDL_Quit();
+    return nullptr;
+  }
+  gSession.started = true;
+  endSdlSessionAtExit();
+  return std::make_unique<SdlPlatform>(options);
+}
+
+}  // namespace platform
