@@ -23,7 +23,7 @@ void restoreTaskBar() {
 }
 
 void writeState(StateWriter& out) {
-  Screen* shown = ScreenManager::instance().shownScreen();
+  Screen* shown = ScreenManager::instance().runningScreen();
   String name;
   if (shown) shown->getName(name);
   out.put("screen", name.c_str());

@@ -34,7 +34,7 @@ void ScreenManager::clear() {
     screens_[i] = nullptr;
   }
   count_ = 0;
-  current_ = shown_ = nullptr;
+  current_ = running_ = nullptr;
 }
 
 // The old picture fades out in 13 steps (255, 235, ... 15), then the new screen fades in
@@ -43,7 +43,6 @@ void ScreenManager::clear() {
 void ScreenManager::showScreen(Screen* screen, bool fade, ScreenParam param) {
   Application* app = Application::instance();
   screen->visible(true, param);
-  shown_ = screen;
   uint16_t* framebuffer = app->getFramebuffer();
   if (!fade) {
     screen->draw(framebuffer);
@@ -65,26 +64,28 @@ void ScreenManager::runScreens(const String& name, ScreenParam param) {
   current_ = findScreen(name);
   while (current_) {
     showScreen(current_, true, param);
+    running_ = current_;
     String next;
     current_->run(next);
     // The last screen is not told it was left.
     if (next.length() == 0 || next.equals(kDone)) return;
     current_->visible(false, -1);
     current_ = findScreen(next);
-    shown_ = current_;
+    running_ = nullptr;
   }
 }
 
 bool ScreenManager::callScreen(Screen* caller, const String& name, ScreenParam param) {
   Screen* target = findScreen(name);
   if (!target) return false;
-  Screen* before = shown_;
+  Screen* before = running_;
   showScreen(target, true, param);
   if (caller) caller->visible(false, -1);
+  running_ = target;
   String ignored;
   target->run(ignored);
   target->visible(false, -1);
   if (caller) showScreen(caller, true, -1);
-  else shown_ = before;
+  running_ = before;
   return true;
 }

@@ -22,8 +22,9 @@ public:
   // Opens a screen modally and returns to the caller (which may be null).
   bool callScreen(Screen* caller, const String& name, ScreenParam param);
 
-  // The screen the player sees now (the innermost called one), or null.
-  Screen* shownScreen() const { return shown_; }
+  // The screen whose own loop runs now (the innermost called one), or null. It changes
+  // when a fade has ended, not when it begins.
+  Screen* runningScreen() const { return running_; }
   int count() const { return count_; }
   // Forgets every registration (the program's end; tests).
   void clear();
@@ -37,5 +38,5 @@ private:
   Screen* screens_[kCapacity] = {};
   int count_ = 0;
   Screen* current_ = nullptr;
-  Screen* shown_ = nullptr;
+  Screen* running_ = nullptr;
 };

@@ -19,8 +19,8 @@ bool toNumber(const std::string& word, long& out) {
   return error == std::errc() && end == word.data() + word.size();
 }
 
-std::string shownScreenName() {
-  Screen* shown = ScreenManager::instance().shownScreen();
+std::string runningScreenName() {
+  Screen* shown = ScreenManager::instance().runningScreen();
   if (!shown) return "";
   String name;
   shown->getName(name);
@@ -188,9 +188,9 @@ bool ScriptRunner::waitLine(uint32_t ms) {
 bool ScriptRunner::untilLine(const Line& line) {
   uint32_t limit = line.words.size() > 1 ? uint32_t(std::atol(line.words[1].c_str())) : kDefaultUntilMs;
   bool timedOut = waitLine(limit);
-  if (shownScreenName() == line.words[0]) return true;
+  if (runningScreenName() == line.words[0]) return true;
   if (timedOut) fail(line, "screen " + line.words[0] + " not shown after " + std::to_string(limit) + " ms (" +
-                               (shownScreenName().empty() ? "none" : shownScreenName()) + " is)");
+                               (runningScreenName().empty() ? "none" : runningScreenName()) + " is)");
   return false;
 }
 

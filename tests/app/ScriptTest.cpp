@@ -1,0 +1,158 @@
+#include "TestApp.h"
+
+#include "app/Script.h"
+#include "app/StateDump.h"
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+class NamedScreen : public Screen {
+public:
+  void getName(String& out) override { out = "ROUND"; }
+};
+
+class ScriptTest : public ::testing::Test {
+protected:
+  void SetUp() override { runner.setExitOnFailure(false); }
+  bool load(const std::string& text) { return runner.load(text, error); }
+  // Pumps until the script is done or has failed, at most `limit` times.
+  int pumpUntilDone(int limit = 100000) {
+    int pumps = 0;
+    rig.app.setScript(&runner);
+    while (!runner.finished() && !runner.failed() && pumps < limit) {
+      rig.app.update(false);
+      ++pumps;
+    }
+    rig.app.setScript(nullptr);
+    return pumps;
+  }
+  TestRig rig;
+  ScriptRunner runner{rig.backend};
+  std::string error;
+};
+
+TEST_F(ScriptTest, MalformedLinesAreRefusedWithTheirNumber) {
+  EXPECT_FALSE(load("tap 1 2\n\nfly 3\n"));
+  EXPECT_EQ(error, "script:3: unknown command 'fly'");
+  EXPECT_FALSE(load("tap 1\n"));
+  EXPECT_EQ(error, "script:1: wrong number of arguments for 'tap'");
+  EXPECT_FALSE(load("tap 320 0\n"));
+  EXPECT_EQ(error, "script:1: the point lies outside the 320 x 240 picture");
+  EXPECT_FALSE(load("wait soon\n"));
+  EXPECT_FALSE(load("tap -1 5\n"));
+  EXPECT_FALSE(load("key jump down\n"));
+  EXPECT_FALSE(load("key a pressed\n"));
+  EXPECT_FALSE(load("until ROUND later\n"));
+  EXPECT_TRUE(load("# a comment\n  \ntap 319 239\nkey start down\nuntil ROUND 50\n"));
+}
+
+TEST_F(ScriptTest, TapArrivesAsOneClickAtTheLandscapePoint) {
+  ASSERT_TRUE(load("tap 100 50\n"));
+  pumpUntilDone();
+  rig.app.update(false);
+  int x = 0, y = 0;
+  EXPECT_TRUE(rig.app.getClick(&x, &y));
+  EXPECT_EQ(x, 100);
+  EXPECT_EQ(y, 50);
+  EXPECT_FALSE(rig.app.isPenDown());
+}
+
+TEST_F(ScriptTest, DragHoldsThePenUntilRelease) {
+  ASSERT_TRUE(load("press 10 10\nmove 20 30\nwait 10\n"));
+  pumpUntilDone();
+  rig.app.update(false);
+  EXPECT_TRUE(rig.app.isPenDown());
+  int x, y;
+  rig.app.getPenPosition(x, y);
+  EXPECT_EQ(x, 20);
+  EXPECT_EQ(y, 30);
+  ASSERT_TRUE(load("release\n"));
+  pumpUntilDone();
+  rig.app.update(false);
+  EXPECT_FALSE(rig.app.isPenDown());
+}
+
+TEST_F(ScriptTest, KeysNameTheDirectionsThePlayerSees) {
+  ASSERT_TRUE(load("key right down\nkey a down\n"));
+  pumpUntilDone();
+  rig.app.update(false);
+  EXPECT_TRUE(rig.app.isKeyDown(KeyRight, true));
+  EXPECT_TRUE(rig.app.isKeyDown(KeyUp, false));  // the device's up key, held on its side
+  EXPECT_TRUE(rig.app.isKeyDown(KeyA, false));
+  ASSERT_TRUE(load("key right up\n"));
+  pumpUntilDone();
+  rig.app.update(false);
+  EXPECT_FALSE(rig.app.isKeyDown(KeyRight, true));
+}
+
+TEST_F(ScriptTest, WaitLetsVirtualTimePass) {
+  ASSERT_TRUE(load("wait 250\n"));
+  uint32_t before = now();
+  pumpUntilDone();
+  EXPECT_GE(now() - before, 250u);
+  EXPECT_LE(now() - before, 252u);
+}
+
+TEST_F(ScriptTest, UntilWaitsForTheScreenAndFailsOnTimeOut) {
+  ASSERT_TRUE(load("until ROUND 100\n"));
+  pumpUntilDone();
+  ASSERT_TRUE(runner.failed());
+  EXPECT_EQ(runner.failure(), "script:1: screen ROUND not shown after 100 ms (none is)");
+
+  NamedScreen round;
+  ScriptRunner second(rig.backend);
+  second.setExitOnFailure(false);
+  ASSERT_TRUE(second.load("until ROUND 1000\nexpect screen ROUND\nwait 50\ntap 1 1\n", error));
+  ScreenManager::instance().addScreen("ROUND", &round);
+  rig.app.setScript(&second);
+  // The screen counts as shown once its fade has ended and its own loop runs.
+  ScreenManager::instance().runScreens("ROUND", 0);
+  EXPECT_TRUE(second.finished());
+  EXPECT_FALSE(second.failed());
+}
+
+TEST_F(ScriptTest, ExpectComparesTheStateDump) {
+  ASSERT_TRUE(load("expect app.turned 1\nexpect app.keyMapping 5 4 6 7\n"));
+  pumpUntilDone();
+  EXPECT_TRUE(runner.finished());
+  EXPECT_FALSE(runner.failed());
+  ASSERT_TRUE(load("expect screen INTRO\n"));
+  pumpUntilDone();
+  EXPECT_EQ(runner.failure(), "script:1: expected screen INTRO, found ");
+  ScriptRunner third(rig.backend);
+  third.setExitOnFailure(false);
+  ASSERT_TRUE(third.load("expect no.such.value 3\n", error));
+  rig.app.setScript(&third);
+  rig.app.update(false);
+  EXPECT_EQ(third.failure(), "script:1: expected no.such.value 3, found (no such value)");
+}
+
+TEST_F(ScriptTest, AFailedLineEndsTheProgramWithStatus3) {
+  ScriptRunner exiting(rig.backend);
+  ASSERT_TRUE(exiting.load("expect app.turned 0\n", error));
+  rig.app.setScript(&exiting);
+  EXPECT_EXIT(rig.app.update(false), ::testing::ExitedWithCode(3), "script:1: expected app.turned 0, found 1");
+}
+
+TEST_F(ScriptTest, StateAndShotWriteTheirFiles) {
+  std::string folder = ::testing::TempDir();
+  ASSERT_TRUE(load("state " + folder + "/dump.txt\nshot " + folder + "/shot.png\n"));
+  pumpUntilDone();
+  EXPECT_FALSE(runner.failed()) << runner.failure();
+  auto dump = readFile(folder + "/dump.txt");
+  ASSERT_TRUE(dump);
+  std::string text(dump->begin(), dump->end());
+  EXPECT_NE(text.find("app.turned = 1\n"), std::string::npos);
+  auto png = readFile(folder + "/shot.png");
+  ASSERT_TRUE(png);
+  EXPECT_EQ(std::string(png->begin(), png->begin() + 4), "\x89PNG");
+  ASSERT_TRUE(load("shot /no/such/folder/x.png\n"));
+  pumpUntilDone();
+  EXPECT_TRUE(runner.failed());
+}
+
+}  // namespace

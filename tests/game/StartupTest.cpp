@@ -1,0 +1,108 @@
+#include "GameApplication.h"
+#include "Options.h"
+#include "app/Script.h"
+#include "app/StateDump.h"
+#include "platform/Files.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "res/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    folder = fs::path(::testing::TempDir()) / "startup";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    platform::setProgramPath((folder / "nupavane").string());
+    platform::setCurrent(&backend);
+    script.setExitOnFailure(false);
+  }
+  void TearDown() override {
+    platform::setCurrent(nullptr);
+    platform::setProgramPath("");
+  }
+  void writeSettings(const int32_t (&words)[8], size_t bytes = 32) {
+    uint8_t data[32];
+    std::memcpy(data, words, sizeof data);
+    ASSERT_TRUE(writeBesideProgram("settings.dta", data, bytes));
+  }
+  // Starts the game with a script that ends it by tapping the first screen.
+  void play(const std::string& checks) {
+    std::string error;
+    ASSERT_TRUE(script.load("until INTRO 1000\n" + checks + "wait 50\ntap 5 5\n", error)) << error;
+    app.setScript(&script);
+    ASSERT_EQ(app.open(), Application::OpenResult::Opened);
+    app.start();
+    EXPECT_FALSE(script.failed()) << script.failure();
+    EXPECT_TRUE(script.finished());
+  }
+  fs::path folder;
+  platform::HeadlessPlatform backend;
+  GameApplication app{backend};
+  ScriptRunner script{backend};
+};
+
+TEST_F(StartupTest, WithoutSettingsTheDefaultsStay) {
+  play("expect app.turned 1\nexpect app.keyMapping 5 4 6 7\n");
+}
+
+TEST_F(StartupTest, SettingsTurnThePictureAndMapTheKeys) {
+  writeSettings({0, 0x3FF00000, 4, 5, 7, 6, 0, 1});
+  play("expect app.turned 0\nexpect app.keyMapping 4 5 7 6\n");
+}
+
+TEST_F(StartupTest, AShortSettingsFileIsIgnored) {
+  writeSettings({0, 0x3FF00000, 4, 5, 7, 6, 0, 1}, 31);
+  play("expect app.turned 1\nexpect app.keyMapping 5 4 6 7\n");
+}
+
+TEST_F(StartupTest, AnotherCopyRunningStopsTheStart) {
+  platform::HeadlessOptions options;
+  options.anotherInstance = true;
+  platform::HeadlessPlatform busy(options);
+  GameApplication second(busy);
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(second.open(), Application::OpenResult::AlreadyRunning);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("another copy of nuPavane is running"), std::string::npos);
+}
+
+TEST(OptionsTest, ParsesEveryOptionAndRefusesNonsense) {
+  const char* argv[] = {"nupavane", "--headless", "--script", "a.txt", "--seed", "4294967295", "--fps", "30",
+                        "--scale", "2", "--fullscreen", "--no-sound", "--screenshot-dir", "shots",
+                        "--display-type", "3"};
+  Options options;
+  std::string error;
+  ASSERT_TRUE(parseOptions(16, argv, options, error)) << error;
+  EXPECT_TRUE(options.headless);
+  EXPECT_EQ(options.script, "a.txt");
+  EXPECT_EQ(options.seed, 4294967295u);
+  EXPECT_EQ(options.fps, 30);
+  EXPECT_EQ(options.scale, 2);
+  EXPECT_TRUE(options.fullscreen && options.noSound);
+  EXPECT_EQ(options.screenshotDir, "shots");
+  EXPECT_EQ(options.displayType, 3);
+
+  auto refuses = [](std::vector<const char*> args, const std::string& complaint) {
+    args.insert(args.begin(), "nupavane");
+    Options o;
+    std::string e;
+    EXPECT_FALSE(parseOptions(int(args.size()), args.data(), o, e));
+    EXPECT_EQ(e, complaint);
+  };
+  refuses({"--seed"}, "--seed needs a value");
+  refuses({"--seed", "-1"}, "--seed takes a whole number from 0 to 4294967295");
+  refuses({"--fps", "0"}, "--fps takes a whole number from 1 to 1000");
+  refuses({"--scale", "3x"}, "--scale takes a whole number from 1 to 16");
+  refuses({"--display-type", "4"}, "--display-type takes a whole number from 1 to 3");
+  refuses({"--colour"}, "unknown option --colour");
+}
+
+}  // namespace
