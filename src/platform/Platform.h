@@ -5,6 +5,7 @@
 // No file outside src/platform/ includes SDL or an operating-system header.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -125,6 +126,16 @@ public:
 
   // Writes the picture the window shows now as a PNG file. Scripted `shot`, F12.
   virtual bool saveScreenshot(const std::string& path) = 0;
+
+  // Audio output: a queue of signed 16-bit samples, `channels` interleaved, at `rate`
+  // frames a second, which the device plays as it drains. The sound system's mixer fills
+  // it from the pump. A backend without a device answers false, and the game plays
+  // silently. The sound system.
+  virtual bool openAudio(int rate, int channels) { (void)rate, (void)channels; return false; }
+  virtual void queueAudio(const void* samples, size_t bytes) { (void)samples, (void)bytes; }
+  // Bytes queued and not yet played.
+  virtual size_t queuedAudioBytes() { return 0; }
+  virtual void closeAudio() {}
 };
 
 // The running backend, set once by the program entry (or a test).

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, play and test, when missing.
+# As root it installs them with apt-get; otherwise it names the one command to run.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  libsdl2-dev libpng-dev
+  libexpat1-dev libjpeg-dev libgif-dev libmikmod-dev
+  libcairo2-dev libfreetype-dev fonts-dejavu-core
+  libgtest-dev libbenchmark-dev
+  "$@"
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -eq 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+else
+  echo "nuPavane needs these Debian packages: ${missing[*]}" >&2
+  echo "Install them with:" >&2
+  echo "  sudo apt-get install ${missing[*]}" >&2
+  exit 1
+fi
