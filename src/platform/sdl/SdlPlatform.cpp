@@ -54,9 +54,9 @@ double nowMs() {
 }
 
 // Frames go out no faster than the frame rate. The deadline advances a whole period a
-// frame, so the rate holds on average even though sleeps are rounded to milliseconds;
-// after a stall it is clamped to one period behind, so the game never catches up in a
-// burst.
+// frame, so the rate holds on average even though sleeps are rounded to milliseconds and
+// a frame that came a little late is made up. After a stall of more than a period it
+// starts afresh from now, so one frame at most follows at once: no catch-up burst.
 class FramePacer {
 public:
   explicit FramePacer(int fps) : period_(1000.0 / std::clamp(fps, 1, 1000)) {}
@@ -67,7 +67,8 @@ public:
       SDL_Delay(Uint32(std::ceil(deadline_ - now)));
       now = nowMs();
     }
-    deadline_ = std::max(deadline_ + period_, now - period_);
+    deadline_ += period_;
+    if (deadline_ < now - period_) deadline_ = now;
   }
 
 private:
@@ -107,8 +108,12 @@ public:
   bool createWindow(const char* className, int width, int height) override;
 
   void pump() override {
+    // Not SDL_PollEvent: it stops at the end-of-poll marker a wait may have left in
+    // SDL's queue and would leave what came after it for the next pump. PeepEvents drops
+    // such markers and takes everything.
+    SDL_PumpEvents();
     SDL_Event event;
-    while (SDL_PollEvent(&event)) handle(event);
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) handle(event);
   }
 
   bool nextMessage(WindowMessage& out) override {
