@@ -9,6 +9,7 @@ packages=(
   libexpat1-dev libjpeg-dev libgif-dev libmikmod-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev imagemagick
   "$@"
 )
 

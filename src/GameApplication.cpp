@@ -1,8 +1,16 @@
 #include "GameApplication.h"
 
+#include "app/ExitCleanUp.h"
 #include "app/ScreenManager.h"
+#include "gfx/FontManager.h"
+#include "gfx/FontTables.h"
 #include "res/Files.h"
+#include "res/ResourceArchive.h"
+#include "sound/Sound.h"
+#include "gfx/Bitmap.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -16,27 +24,58 @@ public:
   void getName(String& out) override { out = "INTRO"; }
 };
 
+// Screens live until the program ends and are never deleted.
 std::vector<std::unique_ptr<Screen>>& screens() {
-  static std::vector<std::unique_ptr<Screen>> all;
-  return all;
+  static auto* all = new std::vector<std::unique_ptr<Screen>>();
+  return *all;
+}
+
+// What the game holds is let go when the program ends, however it ends: the screens'
+// names, the fonts, the graphics archive. (The application then shows the task bar again.)
+void releaseGame() {
+  ScreenManager::instance().clear();
+  FontManager::destroy();
+  closeGraphicsArchive();
 }
 
 }  // namespace
 
-GameApplication::GameApplication(platform::Platform& platform) : Application(platform) {}
+GameApplication::GameApplication(platform::Platform& platform) : Application(platform) {
+  atExitCleanUp(releaseGame);
+}
 
 GameApplication::~GameApplication() = default;
 
 void GameApplication::start() {
+  loadFonts();
   applySettings();
   restartRequested = false;
   registerScreens();
+  startSound();
   ScreenManager::instance().runScreens(String("INTRO"), 0);
   while (restartRequested) {
     restartRequested = false;
     clearScreen(0);
     ScreenManager::instance().runScreens(String("START"), 0);
   }
+}
+
+// Without its fonts the game cannot say anything: a strip that decodes to nothing ends it.
+void GameApplication::loadFonts() {
+  int broken = FontManager::instance().brokenFont();
+  if (broken < 0) return;
+  std::fprintf(stderr, "GameApplication::start(): ERROR: the font '%s' could not be decoded !\n",
+               kFonts[broken].picture);
+  std::fflush(stderr);
+  std::exit(1);
+}
+
+void GameApplication::showLoading(const String& text) {
+  const FontManager& fonts = FontManager::instance();
+  int width = fonts.textWidth(4, text);
+  clearScreen(0);
+  fonts.drawText(4, 160 - width / 2, 120, text, getFramebuffer(), AlignLeft);
+  update(true);
 }
 
 // The settings file holds eight 32-bit words; a shorter file is ignored. Words 2 to 5 map
@@ -46,8 +85,19 @@ void GameApplication::applySettings() {
   if (!settings || settings->size() < 32) return;
   int32_t words[8];
   std::memcpy(words, settings->data(), sizeof words);
+  std::memcpy(&colourFactor, settings->data(), sizeof colourFactor);
   setKeyMapping(words[2], words[3], words[4], words[5]);
   turned = words[6] != 0;
+  if (words[7] == 0) Sound::instance().mute();
+}
+
+// The music and every effect are loaded now; a missing one ends the game (the sound
+// system has said which).
+void GameApplication::startSound() {
+  showLoading(String("loading SOUND..."));
+  soundActive = true;
+  if (!Sound::instance().ok()) std::exit(1);
+  showLoading(String("loading done"));
 }
 
 void GameApplication::registerScreens() {

@@ -13,7 +13,12 @@ public:
   void start() override;
   static String getVersion() { return String("1.3"); }
 
+  // The start-up's progress line: centred in the big black font on a black screen.
+  void showLoading(const String& text);
+
 private:
+  void loadFonts();
   void applySettings();
+  void startSound();
   void registerScreens();
 };

@@ -6,6 +6,7 @@
 #include "core/Random.h"
 #include "platform/Files.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "sound/Sound.h"
 #ifdef NUPAVANE_DESKTOP
 #include "platform/sdl/SdlPlatform.h"
 #endif
@@ -105,6 +106,8 @@ int main(int argc, char** argv) {
   bool scripted = options.headless || !options.script.empty();
   if (scripted && !loadScript(options, script)) return kExitUsage;
 
+  // Headless, in tests and with --no-sound the mixer runs on the silent driver.
+  Sound::useAudioDevice(!options.headless && !options.noSound);
   GameApplication app(*backend);
   if (scripted) app.setScript(&script);
   if (app.open() != Application::OpenResult::Opened) return kExitCannotStart;

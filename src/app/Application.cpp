@@ -4,6 +4,8 @@
 #include "app/ScreenManager.h"
 #include "app/Script.h"
 #include "app/StateDump.h"
+#include "gfx/Bitmap.h"
+#include "sound/Sound.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -71,10 +73,16 @@ Application::OpenResult Application::open() {
   std::copy(std::begin(kTurnedMapping), std::end(kTurnedMapping), mapping_);
   setWaitHost(&waits_);
   addStateSection(::writeState);
+  if (!loadDialogPictures()) {
+    std::fprintf(stderr, "Application::Application(): ERROR: unable to create the dialog pictures !\n");
+    std::fflush(stderr);
+    return OpenResult::Failed;
+  }
   return OpenResult::Opened;
 }
 
 void Application::update(bool present) {
+  if (soundActive) Sound::instance().update();
   if (present) copyToPanel();
   platform_.pump();
   if (script_) script_->step();

@@ -3,12 +3,16 @@
 // through Application::instance() once it is published.
 #pragma once
 
+#include "core/String.h"
 #include "core/Timer.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
+class Bitmap;
+class Screen;
 class ScriptRunner;
 class StateWriter;
 
@@ -57,6 +61,14 @@ public:
   void getKeyMapping(int& up, int& down, int& left, int& right) const;
   void setFullScreen(bool hide);
 
+  // A message over the current picture, until the next tap; then `screen` (or, when null,
+  // black) is drawn again.
+  void showMessage(Screen* screen, const String& text);
+  // Lines and one to three buttons: the index of the button pressed and released on the
+  // same button, or -1 for a label count outside 1 to 3.
+  int askChoice(Screen* screen, const String& text, const String* labels, int count);
+  void drawButton(int x, int y, const String& label, bool pressed, uint16_t* framebuffer);
+
   // The window procedure; returns what the window system expects (0 when handled).
   long windowProc(const platform::WindowMessage& message);
 
@@ -85,6 +97,8 @@ private:
     Application& app_;
   };
 
+  bool loadDialogPictures();
+  void closeDialog(Screen* screen);
   void copyToPanel();
   void mapStylus(uint32_t lParam, int& x, int& y) const;
   void setKeySlot(uint32_t keyCode, uint8_t state);
@@ -103,4 +117,5 @@ private:
   bool published_ = false;
   ScriptRunner* script_ = nullptr;
   Waits waits_{*this};
+  std::unique_ptr<Bitmap> dialog_, buttonOff_, buttonOn_;
 };

@@ -1,6 +1,7 @@
 #include "app/Screen.h"
 
 #include "app/Application.h"
+#include "gfx/FontManager.h"
 
 #include <algorithm>
 
@@ -17,4 +18,7 @@ void Screen::run(String& next) {
   next = String();
 }
 
-void Screen::draw(uint16_t* target) { std::fill(target, target + kScreenPixels, uint16_t(0)); }
+void Screen::draw(uint16_t* target) {
+  std::fill(target, target + kScreenPixels, uint16_t(0));
+  FontManager::instance().drawText(4, 0, 130, String("press the mouse to quit"), target, AlignCentre);
+}

@@ -9,9 +9,10 @@ namespace {
 const String kDone("__DONE__");
 }
 
+// Never destroyed: the exit clean-up still empties it after static objects are gone.
 ScreenManager& ScreenManager::instance() {
-  static ScreenManager manager;
-  return manager;
+  static ScreenManager* manager = new ScreenManager();
+  return *manager;
 }
 
 bool ScreenManager::addScreen(const String& name, Screen* screen) {

@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
-#include <string>
 #include <vector>
 
 struct ArchiveEntry {
@@ -41,6 +40,8 @@ public:
   uint32_t sizeOf(int index) const;
   // The empty text for an index out of range.
   String nameOf(int index) const;
+  // Where the entry's data starts in the file (the packing tool lists it); 0 out of range.
+  uint32_t offsetOf(int index) const;
   // The first entry of exactly this name (case-sensitive), or -1.
   int find(const String& name) const;
   // The entry's bytes, or nothing (index out of range, short or failed read).
@@ -55,7 +56,6 @@ private:
   bool create(const String& fileName);
   bool reopen();
   void close();
-  std::string path() const;
 
   String fileName_;
   std::FILE* file_ = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/Files.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "res/Files.h"
+#include "support/TestContent.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +19,10 @@ namespace {
 class StartupTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    // Each test in a folder of its own: CTest runs them side by side.
-    folder = fs::path(::testing::TempDir()) /
-             ("startup-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    platform::setProgramPath((folder / "nupavane").string());
+    // Each test in a folder of its own, with the test archives: CTest runs them side by side.
+    folder = testcontent::writeGraphicsArchive(
+        "startup-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    testcontent::writeSoundArchive(folder.string());
     platform::setCurrent(&backend);
   }
   void TearDown() override {

@@ -61,6 +61,7 @@ void HeadlessPlatform::endDraw() {
   ++presents_;
   micros_ += framePeriodMicros_;
   if (!options_.frameDir.empty()) recordFrame();
+  if (onPresent) onPresent();
 }
 
 // Writes the frame when it differs from the last one written, named by its present.

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,9 @@ public:
   size_t pendingMessages() const { return queue_.size(); }
   // The landscape picture the window would show now, row by row.
   std::vector<uint16_t> landscape() const;
+
+  // Called after every present, for tests that look at the frames as they go out.
+  std::function<void()> onPresent;
 
   // Virtual time each pump and each present adds.
   static constexpr uint64_t kPumpStepMicros = 1000;

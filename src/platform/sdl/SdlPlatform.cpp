@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlPlatform.h"
 
 #include "platform/Files.h"
+#include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlInput.h"
 
 #include <SDL.h>
@@ -153,6 +154,11 @@ public:
     return writePng(path, picture_.data(), kPictureWidth, kPictureHeight);
   }
 
+  bool openAudio(int rate, int channels) override { return audio_.open(rate, channels); }
+  void queueAudio(const void* samples, size_t bytes) override { audio_.queue(samples, bytes); }
+  size_t queuedAudioBytes() override { return audio_.queuedBytes(); }
+  void closeAudio() override { audio_.close(); }
+
 private:
   void handle(const SDL_Event& event);
   void present();
@@ -164,6 +170,7 @@ private:
   FramePacer pacer_;
   sdl::InputTranslator input_;
   InstanceLock lock_;
+  SdlAudio audio_;
   std::deque<WindowMessage> queue_;
   std::vector<uint8_t> panel_;    // what the game draws
   std::vector<uint8_t> shown_;    // what the window shows

@@ -1,0 +1,20 @@
+// What every picture decoder must do with any bytes: decode them into a picture of a
+// sensible size with exactly its pixels, or fail and leave no pixels; never read outside
+// the input (AddressSanitizer watches) nor end the program.
+#pragma once
+
+#include "gfx/Decoders.h"
+
+// libFuzzer hands each input over in a heap block of exactly its size, so a read one past
+// the end is caught.
+inline int fuzzDecoder(bool (*decode)(const uint8_t*, size_t, DecodedPicture&), const uint8_t* data, size_t size) {
+  DecodedPicture picture;
+  bool decoded = decode(data, size, picture);
+  if (decoded) {
+    if (!isSensiblePictureSize(picture.width, picture.height)) __builtin_trap();
+    if (picture.pixels.size() != size_t(picture.width) * size_t(picture.height)) __builtin_trap();
+  } else if (!picture.pixels.empty()) {
+    __builtin_trap();
+  }
+  return 0;
+}

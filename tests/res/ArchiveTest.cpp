@@ -1,0 +1,330 @@
+#include "core/Random.h"
+#include "platform/Files.h"
+#include "res/ArchiveWriter.h"
+#include "res/Files.h"
+#include "res/ResourceArchive.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+// Under AddressSanitizer no allocation may exceed 1 GiB here: a bounds check that let an
+// entry of nearly 4 GiB through would then end the test instead of merely slowing it.
+extern "C" const char* __asan_default_options() { return "max_allocation_size_mb=1024"; }
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+void put32At(Bytes& bytes, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + size_t(i)] = uint8_t(value >> (8 * i));
+}
+
+// Where the writer puts the directory with its default 128-byte filler.
+constexpr size_t kDirectoryLengthAt = 4 + 2 + 128;
+constexpr size_t kFirstRecordAt = kDirectoryLengthAt + 2;
+
+class ArchiveTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    folder = fs::path(::testing::TempDir()) / ("archive-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    platform::setProgramPath((folder / "nupavane").string());
+  }
+  void TearDown() override {
+    closeGraphicsArchive();
+    platform::setProgramPath("");
+    fs::remove_all(folder);
+  }
+  void writeFile(const char* name, const Bytes& bytes) {
+    std::ofstream out(folder / name, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  }
+  Bytes fileBytes(const char* name) {
+    auto bytes = readBesideProgram(name);
+    return bytes ? *bytes : Bytes{};
+  }
+  // Opens the archive and gives back what it wrote to standard error.
+  std::string openQuietly(std::unique_ptr<ResourceArchive>& archive, const char* name) {
+    ::testing::internal::CaptureStderr();
+    archive = std::make_unique<ResourceArchive>(name);
+    return ::testing::internal::GetCapturedStderr();
+  }
+  fs::path folder;
+};
+
+// --- reading what the writer wrote -------------------------------------------------------
+
+TEST_F(ArchiveTest, EveryEntryReadsBackAsWritten) {
+  ArchiveWriter writer;
+  Bytes picture{0, 1, 2, 0, 255, 0};
+  std::string longName(51, 'n');
+  ASSERT_TRUE(writer.add("gfx\\fonts\\bigBlack.gif", picture));
+  ASSERT_TRUE(writer.add("gfx\\xml\\empty.xml", Bytes{}));
+  ASSERT_TRUE(writer.add(longName.c_str(), bytesOf("longest name")));
+  writeFile("gfx.arc", writer.bytes());
+
+  ResourceArchive archive("gfx.arc");
+  ASSERT_TRUE(archive.isValid());
+  ASSERT_EQ(archive.count(), 3);
+  EXPECT_STREQ(archive.nameOf(0).c_str(), "gfx\\fonts\\bigBlack.gif");
+  EXPECT_STREQ(archive.nameOf(2).c_str(), longName.c_str());
+  EXPECT_EQ(archive.find("gfx\\xml\\empty.xml"), 1);
+  EXPECT_EQ(archive.find(longName.c_str()), 2);
+  EXPECT_EQ(archive.sizeOf(0), picture.size());
+  EXPECT_EQ(archive.read(0), picture);
+  auto empty = archive.read(1);
+  ASSERT_TRUE(empty.has_value());
+  EXPECT_TRUE(empty->empty());
+  EXPECT_EQ(archive.read(2), bytesOf("longest name"));
+  // Reads in any order use the same handle.
+  EXPECT_EQ(archive.read(0), picture);
+}
+
+TEST_F(ArchiveTest, IndicesOutOfRangeGiveNothing) {
+  ArchiveWriter writer;
+  ASSERT_TRUE(writer.add("a", bytesOf("abc")));
+  writeFile("gfx.arc", writer.bytes());
+  ResourceArchive archive("gfx.arc");
+  for (int index : {-1, 1, 1000}) {
+    EXPECT_EQ(archive.sizeOf(index), 0u) << index;
+    EXPECT_STREQ(archive.nameOf(index).c_str(), "") << index;
+    EXPECT_FALSE(archive.read(index).has_value()) << index;
+  }
+}
+
+TEST_F(ArchiveTest, FillerOfAnyLengthIsSkipped) {
+  for (size_t length : {size_t(0), size_t(1), size_t(65535)}) {
+    ArchiveWriter writer;
+    ASSERT_TRUE(writer.setFiller(Bytes(length, 0xAA)));
+    ASSERT_TRUE(writer.add("snd\\fx\\ping.wav", bytesOf("RIFF")));
+    writeFile("snd.arc", writer.bytes());
+    ResourceArchive archive("snd.arc");
+    EXPECT_EQ(archive.read(archive.find("snd\\fx\\ping.wav")), bytesOf("RIFF")) << length;
+  }
+}
+
+TEST_F(ArchiveTest, TheOpenHandleKeepsReadingAfterTheFileIsGone) {
+  ArchiveWriter writer;
+  ASSERT_TRUE(writer.add("a", bytesOf("still here")));
+  writeFile("gfx.arc", writer.bytes());
+  ResourceArchive archive("gfx.arc");
+  fs::remove(folder / "gfx.arc");
+  EXPECT_EQ(archive.read(0), bytesOf("still here"));
+}
+
+// --- the directory's edge cases ------------------------------------------------------------
+
+TEST_F(ArchiveTest, DirectoryBytesBeyondTheLastWholeRecordAreIgnored) {
+  ArchiveWriter writer;
+  ASSERT_TRUE(writer.add("first", Bytes(40, 1)));
+  ASSERT_TRUE(writer.add("second", Bytes(40, 2)));
+  Bytes bytes = writer.bytes();
+  // Claim 59 more directory bytes: they run into the data, which stays where it is.
+  ASSERT_EQ(bytes[kDirectoryLengthAt], 120);
+  bytes[kDirectoryLengthAt] = 120 + 59;
+  writeFile("gfx.arc", bytes);
+  ResourceArchive archive("gfx.arc");
+  ASSERT_EQ(archive.count(), 2);
+  EXPECT_EQ(archive.read(1), Bytes(40, 2));
+}
+
+TEST_F(ArchiveTest, FindTakesTheFirstOfEqualNamesAndMindsCase) {
+  ArchiveWriter writer;
+  ASSERT_TRUE(writer.add("snd\\fx\\Ping.wav", bytesOf("capital")));
+  ASSERT_TRUE(writer.add("snd\\fx\\ping.wav", bytesOf("first")));
+  ASSERT_TRUE(writer.add("snd\\fx\\ping.wav", bytesOf("second")));
+  writeFile("snd.arc", writer.bytes());
+  ResourceArchive archive("snd.arc");
+  EXPECT_EQ(archive.find("snd\\fx\\ping.wav"), 1);
+  EXPECT_EQ(archive.read(1), bytesOf("first"));
+  EXPECT_EQ(archive.find("snd\\fx\\Ping.wav"), 0);
+  EXPECT_EQ(archive.find("SND\\FX\\PING.WAV"), -1);
+  EXPECT_EQ(archive.find("snd\\fx\\ping"), -1);   // no prefix matches
+  EXPECT_EQ(archive.find("snd/fx/ping.wav"), -1);
+}
+
+TEST_F(ArchiveTest, AnEmptyArchiveFindsAndReadsNothing) {
+  writeFile("gfx.arc", ArchiveWriter().bytes());
+  ResourceArchive archive("gfx.arc");
+  EXPECT_TRUE(archive.isValid());
+  EXPECT_EQ(archive.count(), 0);
+  EXPECT_EQ(archive.find(""), -1);
+  EXPECT_FALSE(archive.read(0).has_value());
+}
+
+TEST_F(ArchiveTest, ANameWithoutItsNulFillsAll52Bytes) {
+  ArchiveWriter writer;
+  std::string name(51, 'x');
+  ASSERT_TRUE(writer.add(name.c_str(), bytesOf("data")));
+  Bytes bytes = writer.bytes();
+  bytes[kFirstRecordAt + 51] = 'y';  // where the NUL was
+  writeFile("gfx.arc", bytes);
+  ResourceArchive archive("gfx.arc");
+  EXPECT_STREQ(archive.nameOf(0).c_str(), (name + "y").c_str());
+  EXPECT_EQ(archive.find(name.c_str()), -1);
+  EXPECT_EQ(archive.read(archive.find((name + "y").c_str())), bytesOf("data"));
+}
+
+// --- the writer's limits -------------------------------------------------------------------
+
+TEST_F(ArchiveTest, TheWriterRefusesWhatTheFormatCannotHold) {
+  ArchiveWriter writer;
+  EXPECT_FALSE(writer.add(std::string(52, 'n').c_str(), Bytes{1}));
+  EXPECT_FALSE(writer.setFiller(Bytes(65536, 0)));
+  for (int i = 0; i < 1092; ++i) ASSERT_TRUE(writer.add(String::format("e%d", i), Bytes{uint8_t(i)})) << i;
+  EXPECT_FALSE(writer.add("one too many", Bytes{1}));
+  EXPECT_EQ(writer.count(), 1092);
+
+  writeFile("gfx.arc", writer.bytes());
+  ResourceArchive archive("gfx.arc");
+  ASSERT_EQ(archive.count(), 1092);
+  EXPECT_EQ(archive.read(archive.find("e1091")), Bytes{uint8_t(1091 & 0xFF)});
+}
+
+// --- a missing archive is created ------------------------------------------------------------
+
+TEST_F(ArchiveTest, AMissingArchiveIsCreatedEmptyAfterReseeding) {
+  seedRandom(99);
+  std::unique_ptr<ResourceArchive> archive;
+  std::string said = openQuietly(archive, "gfx.arc");
+  EXPECT_NE(said.find("'gfx.arc' was missing"), std::string::npos) << said;
+  EXPECT_TRUE(archive->isValid());
+  EXPECT_EQ(archive->count(), 0);
+  EXPECT_EQ(archive->find("gfx\\xml\\country.xml"), -1);
+  EXPECT_FALSE(archive->read(0).has_value());
+
+  Bytes file = fileBytes("gfx.arc");
+  ASSERT_GE(file.size(), 8u);
+  EXPECT_EQ(Bytes(file.begin(), file.begin() + 4), (Bytes{0xAF, 0xBE, 0xAD, 0xDE}));
+  size_t filler = size_t(file[4] | file[5] << 8);
+  EXPECT_GE(filler, 128u);
+  EXPECT_LE(filler, 254u);
+  ASSERT_EQ(file.size(), 4 + 2 + filler + 2 + 70000);
+  EXPECT_EQ(file[6 + filler], 0);  // no directory
+  EXPECT_EQ(file[7 + filler], 0);
+  EXPECT_EQ(Bytes(file.begin() + 8 + long(filler), file.end()), Bytes(70000, 0));
+
+  // The generator restarted from 1234: the filler came from that sequence, and the game's
+  // next number follows it.
+  seedRandom(1234);
+  EXPECT_EQ(size_t(randomNumber() % 127 + 128), filler);
+  for (size_t i = 0; i < filler; ++i) ASSERT_EQ(file[6 + i], randomNumber() % 256) << i;
+  int next = randomNumber();
+  archive.reset();
+  fs::remove(folder / "gfx.arc");
+  seedRandom(7);
+  openQuietly(archive, "gfx.arc");
+  EXPECT_EQ(randomNumber(), next);
+  EXPECT_EQ(fileBytes("gfx.arc"), file);  // two creations write the same bytes
+}
+
+TEST_F(ArchiveTest, ACreatedArchiveOpensNextTimeWithoutBeingWrittenAgain) {
+  std::unique_ptr<ResourceArchive> archive;
+  openQuietly(archive, "snd.arc");
+  archive.reset();
+  seedRandom(5);
+  int expected = randomNumber();
+  seedRandom(5);
+  EXPECT_EQ(openQuietly(archive, "snd.arc"), "");
+  EXPECT_TRUE(archive->isValid());
+  EXPECT_EQ(randomNumber(), expected);  // not reseeded: nothing was created
+}
+
+TEST_F(ArchiveTest, AnArchiveThatCannotBeWrittenStaysInvalid) {
+  platform::setProgramPath((folder / "no" / "such" / "nupavane").string());
+  std::unique_ptr<ResourceArchive> archive;
+  std::string said = openQuietly(archive, "gfx.arc");
+  EXPECT_FALSE(archive->isValid());
+  EXPECT_EQ(archive->find("a"), -1);
+  EXPECT_NE(said.find("ResourceArchive::create(): ERROR: 'gfx.arc'"), std::string::npos) << said;
+}
+
+// --- files that are no archive are left alone ------------------------------------------------
+
+TEST_F(ArchiveTest, AFileThatIsNoArchiveKeepsItsBytes) {
+  for (const std::string& content : {std::string("a settings file, not an archive"), std::string(),
+                                     std::string("\xAF\xBE\xAD")}) {
+    writeFile("gfx.arc", bytesOf(content));
+    std::unique_ptr<ResourceArchive> archive;
+    std::string said = openQuietly(archive, "gfx.arc");
+    EXPECT_EQ(said, "ResourceArchive::open(): ERROR: 'gfx.arc' is not a resource archive !\n");
+    EXPECT_FALSE(archive->isValid());
+    EXPECT_EQ(archive->count(), 0);
+    EXPECT_EQ(archive->find(""), -1);
+    EXPECT_FALSE(archive->read(0).has_value());
+    EXPECT_EQ(fileBytes("gfx.arc"), bytesOf(content));
+  }
+}
+
+TEST_F(ArchiveTest, AFolderInTheArchivesPlaceIsLeftAlone) {
+  fs::create_directory(folder / "gfx.arc");
+  std::unique_ptr<ResourceArchive> archive;
+  std::string said = openQuietly(archive, "gfx.arc");
+  EXPECT_FALSE(archive->isValid());
+  EXPECT_TRUE(fs::is_directory(folder / "gfx.arc"));
+  EXPECT_NE(said.find("ERROR: 'gfx.arc'"), std::string::npos) << said;
+}
+
+TEST_F(ArchiveTest, AnArchiveCutShortBeforeItsDirectoryEndsIsRefused) {
+  ArchiveWriter writer;
+  ASSERT_TRUE(writer.add("a", bytesOf("data")));
+  Bytes whole = writer.bytes();
+  size_t dataStart = kFirstRecordAt + 60;
+  for (size_t length = 4; length < dataStart; ++length) {
+    Bytes cut(whole.begin(), whole.begin() + long(length));
+    writeFile("gfx.arc", cut);
+    std::unique_ptr<ResourceArchive> archive;
+    std::string said = openQuietly(archive, "gfx.arc");
+    ASSERT_FALSE(archive->isValid()) << length;
+    EXPECT_EQ(archive->count(), 0) << length;
+    EXPECT_NE(said.find("'gfx.arc' is cut short"), std::string::npos) << length << ": " << said;
+    ASSERT_EQ(fileBytes("gfx.arc"), cut) << length;
+  }
+}
+
+TEST_F(ArchiveTest, EntriesReachingPastTheEndReadAsNothing) {
+  ArchiveWriter writer;
+  ASSERT_TRUE(writer.add("whole", bytesOf("whole")));
+  ASSERT_TRUE(writer.add("wraps", bytesOf("wraps")));
+  ASSERT_TRUE(writer.add("cut", bytesOf("cut")));
+  Bytes bytes = writer.bytes();
+  // Offset 8 and nearly 4 GiB: the sum wraps to 4 in 32 bits, inside the file.
+  put32At(bytes, kFirstRecordAt + 60 + 52, 8);
+  put32At(bytes, kFirstRecordAt + 60 + 56, 0xFFFFFFFCu);
+  bytes.pop_back();  // the last entry loses its last byte
+  writeFile("gfx.arc", bytes);
+
+  ResourceArchive archive("gfx.arc");
+  ASSERT_EQ(archive.count(), 3);
+  EXPECT_EQ(archive.read(0), bytesOf("whole"));
+  EXPECT_FALSE(archive.read(1).has_value());
+  EXPECT_FALSE(archive.read(2).has_value());
+  EXPECT_EQ(archive.sizeOf(1), 0xFFFFFFFCu);  // the directory is reported as it stands
+}
+
+// --- the game's graphics archive ---------------------------------------------------------------
+
+TEST_F(ArchiveTest, TheGraphicsArchiveIsOpenedOnceAndClosed) {
+  ArchiveWriter writer;
+  ASSERT_TRUE(writer.add("gfx\\xml\\items.xml", bytesOf("<items/>")));
+  writeFile("gfx.arc", writer.bytes());
+  EXPECT_EQ(graphicsArchive, nullptr);
+  ResourceArchive* archive = openGraphicsArchive();
+  ASSERT_NE(archive, nullptr);
+  EXPECT_EQ(graphicsArchive, archive);
+  EXPECT_EQ(openGraphicsArchive(), archive);
+  EXPECT_EQ(archive->read(archive->find("gfx\\xml\\items.xml")), bytesOf("<items/>"));
+  closeGraphicsArchive();
+  EXPECT_EQ(graphicsArchive, nullptr);
+  closeGraphicsArchive();  // twice is harmless
+}
+
+}  // namespace

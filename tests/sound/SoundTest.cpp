@@ -1,0 +1,260 @@
+#include "sound/Sound.h"
+
+#include "SoundData.h"
+#include "res/Files.h"
+#include "sound/SoundTable.h"
+
+#include <gtest/gtest.h>
+#include <mikmod.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+// The effect voice comes after the song's four.
+constexpr SBYTE kEffectVoice = 4;
+
+// The sound events that make a sound, and the slot each plays, written out on their own.
+const std::map<int, int> kEventSlots = {
+    {1012, 10}, {1014, 11}, {1018, 11}, {1015, 12}, {1021, 1},  {1027, 1},  {1030, 1},  {1031, 1},
+    {1022, 26}, {1024, 24}, {1025, 22}, {1026, 22}, {1028, 25}, {1029, 23}, {1032, 21}, {1033, 8},
+    {1034, 8},  {1054, 8},  {1055, 8},  {1077, 8},  {1078, 8},  {1035, 9},  {1036, 9},  {1041, 15},
+    {1044, 17}, {1045, 16}, {1046, 0},  {1047, 0},  {1048, 14}, {1049, 19}, {1050, 13}, {1052, 18},
+    {1057, 20}, {1072, 4},  {1074, 7},  {1075, 5},  {1076, 6},  {1079, 3},  {1080, 3},  {1081, 3},
+    {1082, 3},
+};
+
+const char* const kLoadOrder[] = {
+    "openscroll", "empty", "outro", "screws1", "cash", "howdy", "bye", "ahem", "scroll",
+    "scroll2", "breathe", "schnauf", "doorshut", "ping", "pouring", "magic", "sipp", "sapp",
+    "mystic", "shaker", "revbell", "hmm", "incub", "incub2", "drop", "heat", "incatmo",
+};
+
+std::string logLine(const char* result, const char* effect) {
+  return std::string(result) + ":snd\\fx\\" + effect + ".wav\r";
+}
+
+class SoundTest : public ::testing::Test {
+protected:
+  // Starts the sound system over this archive; stderr of the start is kept in `startErr`.
+  Sound& startWith(const std::map<std::string, Bytes>& entries) {
+    folder.writeArchive(entries);
+    ::testing::internal::CaptureStderr();
+    Sound& sound = Sound::instance();
+    startErr = ::testing::internal::GetCapturedStderr();
+    return sound;
+  }
+  Sound& startComplete() { return startWith(completeSoundEntries()); }
+
+  // Songs positions after each of `updates` mixer updates (each mixes about 3 s of song).
+  std::vector<int> songPositions(Sound& sound, int updates) {
+    std::vector<int> positions;
+    for (int i = 0; i < updates; ++i) {
+      sound.update();
+      positions.push_back(sound.module(kMusicKey)->sngpos);
+    }
+    return positions;
+  }
+
+  SoundFolder folder;
+  std::string startErr;
+};
+
+TEST_F(SoundTest, EveryEventOfTheTablePlaysItsEffectAndAllOthersAreSilent) {
+  Sound& sound = startComplete();
+  ASSERT_TRUE(sound.ok()) << startErr;
+  for (int event = 990; event <= 1130; ++event) {
+    auto found = kEventSlots.find(event);
+    const int expected = found == kEventSlots.end() ? -1 : found->second;
+    EXPECT_TRUE(sound.play(event));
+    EXPECT_EQ(sound.lastEffect(), expected) << "event " << event;
+  }
+  for (int event : {0, -1037, 1013, 1106, 5000}) {
+    sound.play(event);
+    EXPECT_EQ(sound.lastEffect(), -1) << "event " << event;
+  }
+}
+
+// The effect reaches the mixer's effect voice: each slot's effect has a rate of its own.
+TEST_F(SoundTest, TheEffectOfTheSlotIsWhatTheMixerPlays) {
+  Sound& sound = startComplete();
+  ASSERT_TRUE(sound.ok()) << startErr;
+  for (auto [event, slot] : {std::pair{1075, 5}, {1072, 4}, {1082, 3}, {1022, 26}, {1046, 0}}) {
+    sound.play(event);
+    EXPECT_EQ(Voice_GetFrequency(kEffectVoice), effectRate(slot)) << "event " << event;
+  }
+}
+
+TEST_F(SoundTest, TheMusicEventStartsTheSongLoopingFromItsSecondOrder) {
+  Sound& sound = startComplete();
+  ASSERT_TRUE(sound.ok()) << startErr;
+  MODULE* song = sound.module(kMusicKey);
+  ASSERT_NE(song, nullptr);
+  EXPECT_FALSE(Player_Active());
+  ::testing::internal::CaptureStderr();
+  sound.play(kMusicEvent);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("sound started (0x"), std::string::npos) << err;
+  EXPECT_EQ(sound.lastEffect(), -1);
+  EXPECT_TRUE(Player_Active());
+
+  // The song's three orders last about 6 s; long after, it still plays, and never again
+  // from its first order.
+  const std::vector<int> positions = songPositions(sound, 12);
+  EXPECT_TRUE(Player_Active());
+  std::set<int> late(positions.begin() + 3, positions.end());
+  EXPECT_EQ(late.count(0), 0u);
+  EXPECT_EQ(late.count(1), 1u);
+  EXPECT_EQ(late.count(2), 1u);
+}
+
+TEST_F(SoundTest, MutedBeforeTheMusicStartsItStartsSilentAndUnmutingMakesItHeard) {
+  Sound& sound = startComplete();
+  ASSERT_TRUE(sound.ok()) << startErr;
+  sound.mute();  // as the settings do, before the intro starts the music
+  EXPECT_TRUE(sound.isMuted());
+  ::testing::internal::CaptureStderr();
+  sound.play(kMusicEvent);
+  ::testing::internal::GetCapturedStderr();
+  ASSERT_TRUE(Player_Active());
+  for (UBYTE channel = 0; channel < 4; ++channel) EXPECT_TRUE(Player_Muted(channel)) << int(channel);
+  sound.unmute();
+  EXPECT_FALSE(sound.isMuted());
+  for (UBYTE channel = 0; channel < 4; ++channel) EXPECT_FALSE(Player_Muted(channel)) << int(channel);
+}
+
+TEST_F(SoundTest, MuteSilencesEffectsAndMusicUntilUnmuted) {
+  Sound& sound = startComplete();
+  ASSERT_TRUE(sound.ok()) << startErr;
+  EXPECT_FALSE(sound.isMuted());
+  ::testing::internal::CaptureStderr();
+  sound.play(kMusicEvent);
+  ::testing::internal::GetCapturedStderr();
+  const int position = sound.module(kMusicKey)->sngpos;
+
+  sound.mute();
+  for (UBYTE channel = 0; channel < 4; ++channel) EXPECT_TRUE(Player_Muted(channel));
+  sound.play(1075);
+  EXPECT_EQ(sound.lastEffect(), -1);  // not played, not kept for later
+  sound.update();
+  EXPECT_TRUE(Player_Active());  // the song goes on silently
+  EXPECT_NE(sound.module(kMusicKey)->sngpos, position);
+
+  sound.unmute();
+  for (UBYTE channel = 0; channel < 4; ++channel) EXPECT_FALSE(Player_Muted(channel));
+  sound.play(1075);
+  EXPECT_EQ(sound.lastEffect(), 5);
+}
+
+TEST_F(SoundTest, TheLogNamesEveryEffectInLoadOrder) {
+  folder.writeArchive({});
+  ASSERT_TRUE(writeBesideProgram(String("Kelth.txt"), reinterpret_cast<const uint8_t*>("old log, longer"), 15));
+  Sound& sound = startComplete();
+  ASSERT_TRUE(sound.ok()) << startErr;
+  std::string expected;
+  for (const char* effect : kLoadOrder) expected += logLine("ok", effect);
+  EXPECT_EQ(folder.read("Kelth.txt"), expected);
+}
+
+// An effect the library cannot read is logged with "##" and stays silent; the game goes on.
+TEST_F(SoundTest, AnUnreadableEffectIsLoggedAndSilent) {
+  auto entries = completeSoundEntries();
+  entries["snd\\fx\\ahem.wav"] = Bytes{'R', 'I', 'F', 'F', 0, 0};
+  Sound& sound = startWith(entries);
+  ASSERT_TRUE(sound.ok()) << startErr;
+  const std::string log = folder.read("Kelth.txt");
+  EXPECT_NE(log.find(logLine("##", "ahem")), std::string::npos) << log;
+  EXPECT_NE(log.find(logLine("ok", "bye") + logLine("##", "ahem") + logLine("ok", "scroll")), std::string::npos);
+  sound.play(1074);
+  EXPECT_EQ(sound.lastEffect(), -1);
+  sound.play(1076);
+  EXPECT_EQ(sound.lastEffect(), 6);
+}
+
+TEST_F(SoundTest, AMissingEffectFailsTheStartNamingIt) {
+  auto entries = completeSoundEntries();
+  entries.erase("snd\\fx\\ping.wav");
+  Sound& sound = startWith(entries);
+  EXPECT_FALSE(sound.ok());
+  EXPECT_NE(startErr.find("Sound::MySample_Load(): ERROR: sound file 'snd\\fx\\ping.wav' is not in the archive !\n"),
+            std::string::npos)
+      << startErr;
+  // The log holds what loaded before it.
+  const std::string log = folder.read("Kelth.txt");
+  EXPECT_NE(log.find(logLine("ok", "doorshut")), std::string::npos) << log;
+  EXPECT_EQ(log.find("ping"), std::string::npos) << log;
+  EXPECT_EQ(log.find("pouring"), std::string::npos) << log;
+  // A failed sound system stays silent and harmless until the game ends.
+  sound.play(1075);
+  sound.play(kMusicEvent);
+  sound.mute();
+  sound.unmute();
+  sound.update();
+  EXPECT_EQ(sound.lastEffect(), -1);
+}
+
+// Effects are looked up in lower case only: one stored as the game writes its name is not
+// found.
+TEST_F(SoundTest, EffectsAreFoundOnlyInLowerCase) {
+  auto entries = completeSoundEntries();
+  entries["snd\\fx\\SCREWS1.WAV"] = entries["snd\\fx\\screws1.wav"];
+  entries.erase("snd\\fx\\screws1.wav");
+  Sound& sound = startWith(entries);
+  EXPECT_FALSE(sound.ok());
+  EXPECT_NE(startErr.find("'snd\\fx\\screws1.wav' is not in the archive"), std::string::npos) << startErr;
+}
+
+TEST_F(SoundTest, AMissingSoundArchiveFailsTheStart) {
+  ::testing::internal::CaptureStderr();
+  Sound& sound = Sound::instance();
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(sound.ok());
+  // An empty archive is made in its place, and the first effect is not in it.
+  EXPECT_NE(err.find("'snd\\fx\\openscroll.wav' is not in the archive"), std::string::npos) << err;
+}
+
+TEST_F(SoundTest, AMissingSongFailsTheStart) {
+  auto entries = completeSoundEntries();
+  entries.erase(kMusicName);
+  Sound& sound = startWith(entries);
+  EXPECT_FALSE(sound.ok());
+  EXPECT_NE(startErr.find("Sound::loadMod(): ERROR: sound file 'snd\\kelth.xm' is not in the archive !\n"),
+            std::string::npos)
+      << startErr;
+}
+
+// A song the library cannot read is reported; the game goes on with its effects.
+TEST_F(SoundTest, AnUnreadableSongLeavesTheGameWithoutMusic) {
+  auto entries = completeSoundEntries();
+  entries[kMusicName] = Bytes(100, 7);
+  Sound& sound = startWith(entries);
+  ASSERT_TRUE(sound.ok()) << startErr;
+  EXPECT_NE(startErr.find("Sound::loadMod(): INFO: the loading of 'snd\\kelth.xm' resulted in '"), std::string::npos);
+  EXPECT_NE(startErr.find("Sound::Sound(): ERROR: unable to initialize the modules and samples...\n"),
+            std::string::npos)
+      << startErr;
+  EXPECT_EQ(sound.module(kMusicKey), nullptr);
+  ::testing::internal::CaptureStderr();
+  sound.play(kMusicEvent);
+  ::testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(Player_Active());
+  sound.play(1075);
+  EXPECT_EQ(sound.lastEffect(), 5);
+}
+
+TEST_F(SoundTest, TheInstanceIsMadeOnceAndSilentByDefault) {
+  folder.writeArchive(completeSoundEntries());
+  EXPECT_FALSE(Sound::exists());
+  ::testing::internal::CaptureStderr();
+  Sound* first = &Sound::instance();
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(Sound::exists());
+  EXPECT_EQ(&Sound::instance(), first);
+  ASSERT_TRUE(first->ok()) << err;
+  EXPECT_STREQ(md_driver->Alias, "nosound");
+  EXPECT_EQ(err.find("WARNING"), std::string::npos) << err;
+}
+
+}  // namespace

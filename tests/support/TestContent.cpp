@@ -1,0 +1,72 @@
+#include "support/TestContent.h"
+
+#include "gfx/FontTables.h"
+#include "gfx/TestPictures.h"
+#include "platform/Files.h"
+#include "res/ArchiveWriter.h"
+#include "sound/SoundData.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace testcontent {
+
+namespace {
+
+const Rgb kMagenta{255, 0, 255};
+const Rgb kYellow{255, 255, 0};
+
+Rgb rgbOf(uint16_t p) {
+  return {uint8_t((p >> 11) << 3), uint8_t(((p >> 5) & 63) << 2), uint8_t((p & 31) << 3)};
+}
+
+std::vector<uint8_t> fontStrip(int width, int height) {
+  IndexedImage strip;
+  strip.width = width;
+  strip.height = height;
+  strip.palette = {kMagenta, kYellow};
+  for (int r = 0; r < height; ++r)
+    for (int c = 0; c < width; ++c) strip.indices.push_back(glyphPixelIsInk(c, r) ? 1 : 0);
+  return writeGif(strip);
+}
+
+std::vector<uint8_t> plainBmp(int width, int height, uint16_t colour) {
+  RgbImage image;
+  image.width = width;
+  image.height = height;
+  Rgb rgb = rgbOf(colour);
+  for (int i = 0; i < width * height; ++i) image.rgb.insert(image.rgb.end(), rgb.begin(), rgb.end());
+  return writeBmp24(image);
+}
+
+}  // namespace
+
+bool glyphPixelIsInk(int stripColumn, int row) { return (stripColumn * 3 + row) % 5 != 0; }
+
+std::string writeGraphicsArchive(const std::string& testName) {
+  fs::path folder = fs::path(::testing::TempDir()) / ("content-" + testName);
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  platform::setProgramPath((folder / "nupavane").string());
+  ArchiveWriter archive;
+  for (const FontDescription& font : kFonts)
+    archive.add(font.picture, fontStrip(stripWidth(font.size), font.height));
+  archive.add("gfx\\dialog.bmp", plainBmp(298, 70, kPanelColour));
+  archive.add("gfx\\gui\\button_off.bmp", plainBmp(60, 24, kButtonOff));
+  archive.add("gfx\\gui\\button_on.bmp", plainBmp(60, 24, kButtonOn));
+  std::vector<uint8_t> bytes = archive.bytes();
+  platform::replaceFile((folder / "gfx.arc").string(), bytes.data(), bytes.size());
+  return folder.string();
+}
+
+void writeSoundArchive(const std::string& folder) {
+  ArchiveWriter sounds;
+  for (const auto& [name, bytes] : completeSoundEntries()) sounds.add(name.c_str(), bytes);
+  std::vector<uint8_t> bytes = sounds.bytes();
+  platform::replaceFile(folder + "/snd.arc", bytes.data(), bytes.size());
+}
+
+}  // namespace testcontent

@@ -1,0 +1,26 @@
+// A small gfx.arc for tests, made from code: the 13 font strips at their real widths, the
+// dialog panel and the two buttons. Written beside a program placed in a fresh folder.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace testcontent {
+
+// The colours the test pictures are painted in.
+inline constexpr uint16_t kGlyphInk = 0xFFE0;    // yellow: every font's visible pixels
+inline constexpr uint16_t kPanelColour = 0x18C3;  // the dialog panel
+inline constexpr uint16_t kButtonOff = 0x4208;
+inline constexpr uint16_t kButtonOn = 0x8410;
+
+// Glyph pixel (column j of the strip, row r from the top) is ink unless this says it is
+// transparent: a pattern that makes every glyph's columns differ.
+bool glyphPixelIsInk(int stripColumn, int row);
+
+// Puts the program at `folder`/nupavane and writes gfx.arc there. Returns the folder.
+std::string writeGraphicsArchive(const std::string& testName);
+
+// Writes snd.arc with every effect and the song into that folder.
+void writeSoundArchive(const std::string& folder);
+
+}  // namespace testcontent
