@@ -83,9 +83,13 @@ Application::OpenResult Application::open() {
 
 void Application::update(bool present) {
   if (soundActive) Sound::instance().update();
-  if (present) copyToPanel();
+  if (present) {
+    copyToPanel();
+    presented_ = true;
+  }
   platform_.pump();
-  if (script_) script_->step();
+  // A script begins with the game's first frame, not while it is still loading.
+  if (script_ && presented_) script_->step();
   drainMessages();
 }
 

@@ -115,6 +115,7 @@ private:
   bool penDown_ = false;
   bool clickPending_ = false;
   bool published_ = false;
+  bool presented_ = false;
   ScriptRunner* script_ = nullptr;
   Waits waits_{*this};
   std::unique_ptr<Bitmap> dialog_, buttonOff_, buttonOn_;

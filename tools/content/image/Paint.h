@@ -1,0 +1,19 @@
+// Painting helpers shared by the picture families: the storybook look in small pieces.
+#pragma once
+
+#include <cairo.h>
+
+struct Colour {
+  double r, g, b, a = 1.0;
+};
+
+// 8-bit components.
+constexpr Colour rgb(int r, int g, int b, double a = 1.0) { return {r / 255.0, g / 255.0, b / 255.0, a}; }
+
+void setColour(cairo_t* cr, const Colour& c);
+void roundedRectangle(cairo_t* cr, double x, double y, double w, double h, double radius);
+// Fills the current path with a vertical gradient from `top` to `bottom` over y0..y1.
+void fillVertical(cairo_t* cr, double y0, double y1, const Colour& top, const Colour& bottom);
+// A few hundred faint specks of `c` over the rectangle: painted texture, always the same
+// for the same seed.
+void speckle(cairo_t* cr, double x, double y, double w, double h, const Colour& c, int count, unsigned seed);
