@@ -17,7 +17,10 @@ public:
 
 class ScriptTest : public ::testing::Test {
 protected:
-  void SetUp() override { runner.setExitOnFailure(false); }
+  void SetUp() override {
+    runner.setExitOnFailure(false);
+    rig.app.update(true);  // scripts begin with the game's first frame
+  }
   bool load(const std::string& text) { return runner.load(text, error); }
   // Pumps until the script is done or has failed, at most `limit` times.
   int pumpUntilDone(int limit = 100000) {
@@ -153,6 +156,23 @@ TEST_F(ScriptTest, StateAndShotWriteTheirFiles) {
   ASSERT_TRUE(load("shot /no/such/folder/x.png\n"));
   pumpUntilDone();
   EXPECT_TRUE(runner.failed());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ScriptStartTest, AScriptWaitsForTheGamesFirstFrame) {
+  TestRig rig;
+  ScriptRunner runner(rig.backend);
+  runner.setExitOnFailure(false);
+  std::string error;
+  ASSERT_TRUE(runner.load("expect app.turned 1\n", error));
+  rig.app.setScript(&runner);
+  rig.app.update(false);  // still loading: nothing runs
+  EXPECT_FALSE(runner.finished());
+  rig.app.update(true);
+  EXPECT_TRUE(runner.finished());
 }
 
 }  // namespace
