@@ -106,23 +106,16 @@ String& String::operator=(const char* text) {
   return *this;
 }
 
-void String::assignBytes(const char* text, std::size_t count) {
-  std::size_t oldLength = length();
-  // realloc may move the buffer, so a text inside it is found again by its offset.
-  bool aliased = pointsInto(text, buffer_, oldLength);
-  std::size_t offset = aliased ? static_cast<std::size_t>(text - buffer_) : 0;
-  char* grown = static_cast<char*>(std::realloc(buffer_, oldLength + count + 1));
-  if (!grown) {
-    dropBuffer();
-    return;
-  }
-  buffer_ = grown;
-  std::memmove(buffer_, aliased ? buffer_ + offset : text, count);
-  buffer_[count] = '\0';
-}
+void String::assignBytes(const char* text, std::size_t count) { placeBytes(0, text, count); }
 
 void String::appendBytes(const char* text, std::size_t count) {
-  if (count == 0) return;
+  if (count > 0) placeBytes(length(), text, count);
+}
+
+// Writes `count` bytes at `at` and ends the text after them. The buffer grows to at least
+// old length + count + 1; realloc may move it, so a text inside it is found again by its
+// offset.
+void String::placeBytes(std::size_t at, const char* text, std::size_t count) {
   std::size_t oldLength = length();
   bool aliased = pointsInto(text, buffer_, oldLength);
   std::size_t offset = aliased ? static_cast<std::size_t>(text - buffer_) : 0;
@@ -132,8 +125,8 @@ void String::appendBytes(const char* text, std::size_t count) {
     return;
   }
   buffer_ = grown;
-  std::memmove(buffer_ + oldLength, aliased ? buffer_ + offset : text, count);
-  buffer_[oldLength + count] = '\0';
+  std::memmove(buffer_ + at, aliased ? buffer_ + offset : text, count);
+  buffer_[at + count] = '\0';
 }
 
 void String::dropBuffer() {

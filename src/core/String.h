@@ -78,6 +78,7 @@ private:
   void assignBytes(const char* text, std::size_t count);
   // Appends count bytes of text; text may point into this String's buffer.
   void appendBytes(const char* text, std::size_t count);
+  void placeBytes(std::size_t at, const char* text, std::size_t count);
   // Frees the buffer; every operation then reads the text as empty.
   void dropBuffer();
 
