@@ -7,6 +7,7 @@
 #include "res/Files.h"
 #include "res/ResourceArchive.h"
 #include "sound/Sound.h"
+#include "world/CountryManager.h"
 #include "gfx/Bitmap.h"
 
 #include <cstdio>
@@ -35,6 +36,7 @@ std::vector<std::unique_ptr<Screen>>& screens() {
 void releaseGame() {
   ScreenManager::instance().clear();
   FontManager::destroy();
+  CountryManager::destroy();
   closeGraphicsArchive();
 }
 
@@ -49,6 +51,7 @@ GameApplication::~GameApplication() = default;
 void GameApplication::start() {
   loadFonts();
   applySettings();
+  createWorld();
   restartRequested = false;
   registerScreens();
   startSound();
@@ -56,6 +59,8 @@ void GameApplication::start() {
   while (restartRequested) {
     restartRequested = false;
     clearScreen(0);
+    CountryManager::destroy();
+    createWorld();
     ScreenManager::instance().runScreens(String("START"), 0);
   }
 }
@@ -89,6 +94,12 @@ void GameApplication::applySettings() {
   setKeyMapping(words[2], words[3], words[4], words[5]);
   turned = words[6] != 0;
   if (words[7] == 0) Sound::instance().mute();
+}
+
+// A new land for a new game, read again from its file; a land the game cannot play ends
+// it (the land has said why).
+void GameApplication::createWorld() {
+  if (CountryManager::instance().failure().length() > 0) std::exit(1);
 }
 
 // The music and every effect are loaded now; a missing one ends the game (the sound

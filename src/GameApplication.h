@@ -19,6 +19,7 @@ public:
 private:
   void loadFonts();
   void applySettings();
+  void createWorld();
   void startSound();
   void registerScreens();
 };

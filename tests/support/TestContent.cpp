@@ -57,6 +57,11 @@ std::string writeGraphicsArchive(const std::string& testName) {
   archive.add("gfx\\dialog.bmp", plainBmp(298, 70, kPanelColour));
   archive.add("gfx\\gui\\button_off.bmp", plainBmp(60, 24, kButtonOff));
   archive.add("gfx\\gui\\button_on.bmp", plainBmp(60, 24, kButtonOn));
+  // The game's own descriptions: the land the start-up reads.
+  for (const char* file : {"country.xml", "items.xml", "magic.xml"}) {
+    auto bytes = platform::readFile(std::string(NUPAVANE_SOURCE_DIR) + "/data/" + file);
+    if (bytes) archive.add((std::string("gfx\\xml\\") + file).c_str(), *bytes);
+  }
   std::vector<uint8_t> bytes = archive.bytes();
   platform::replaceFile((folder / "gfx.arc").string(), bytes.data(), bytes.size());
   return folder.string();

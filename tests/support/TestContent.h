@@ -1,5 +1,5 @@
 // A small gfx.arc for tests, made from code: the 13 font strips at their real widths, the
-// dialog panel and the two buttons. Written beside a program placed in a fresh folder.
+// dialog panel and the two buttons; and the game's own description files from data/. Written beside a program placed in a fresh folder.
 #pragma once
 
 #include <cstdint>

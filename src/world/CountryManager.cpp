@@ -1,0 +1,344 @@
+#include "world/CountryManager.h"
+
+#include "app/StateDump.h"
+#include "core/Random.h"
+#include "res/ResourceArchive.h"
+
+#include <expat.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+CountryManager* theLand = nullptr;
+
+void complain(const char* line) {
+  std::fputs(line, stderr);
+  std::fflush(stderr);
+}
+
+const char* attribute(const char** attributes, const char* name) {
+  for (int i = 0; attributes[i]; i += 2)
+    if (std::strcmp(attributes[i], name) == 0) return attributes[i + 1];
+  return nullptr;
+}
+
+void onStart(void* land, const char* name, const char** attributes) {
+  static_cast<CountryManager*>(land)->XMLStartTag(name, attributes);
+}
+void onEnd(void* land, const char* name) { static_cast<CountryManager*>(land)->XMLEndTag(name); }
+void onText(void* land, const char* text, int length) {
+  static_cast<CountryManager*>(land)->XMLCharData(text, length);
+}
+
+void writeLand(StateWriter& out) {
+  if (!theLand) return;
+  CountryManager& land = *theLand;
+  for (int i = 0; i < land.villageCount(); ++i) {
+    const Village& v = land.village(i);
+    const std::string at = "village." + std::to_string(i) + ".";
+    out.put(at + "name", v.name.c_str());
+    out.put(at + "race", v.race);
+    out.put(at + "owner", v.owner);
+    out.put(at + "position", std::to_string(v.x) + "," + std::to_string(v.y));
+    out.put(at + "population", v.population);
+    out.put(at + "industry", v.industry);
+    out.put(at + "yeomanry", v.yeomanry);
+    out.put(at + "revolt", v.revolt);
+    out.put(at + "tax", v.tax);
+    out.put(at + "fightsAgainst", v.fightsAgainst);
+    out.put(at + "fightMonths", v.fightMonths);
+  }
+  // Only the cells with something on them: a guard, a talisman part or an order.
+  for (int i = 0; i < CountryManager::kCells; ++i) {
+    const MapCell& c = land.cell(i);
+    const std::string at = "cell." + std::to_string(i) + ".";
+    if (c.guardOwner >= 0) out.put(at + "guard", std::to_string(c.guardOwner) + " " + std::to_string(c.guardDragon));
+    if (c.talisman) out.put(at + "talisman", 1);
+    for (int p = 0; p < 3; ++p)
+      if (c.orders[p].dragon >= 0)
+        out.put(at + "order." + std::to_string(p), std::to_string(c.orders[p].dragon) + " " +
+                                                       std::to_string(c.orders[p].task) + " " +
+                                                       std::to_string(c.orders[p].effort));
+  }
+}
+
+}  // namespace
+
+CountryManager& CountryManager::instance() {
+  if (!theLand) {
+    theLand = new CountryManager();
+    theLand->loadImages();
+    ResourceArchive* archive = openGraphicsArchive();
+    int entry = archive ? archive->find(String("gfx\\xml\\country.xml")) : -1;
+    auto bytes = entry >= 0 ? archive->read(entry) : std::nullopt;
+    if (!bytes) {
+      theLand->failure_ = "CountryManager::loadCountry(): ERROR: 'gfx\\xml\\country.xml' cannot be read !\n";
+      complain(theLand->failure_.c_str());
+    } else {
+      theLand->loadCountry(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    }
+    addStateSection(writeLand);
+  }
+  return *theLand;
+}
+
+bool CountryManager::exists() { return theLand != nullptr; }
+
+void CountryManager::destroy() {
+  delete theLand;
+  theLand = nullptr;
+}
+
+std::unique_ptr<CountryManager> CountryManager::fromXml(const char* text, size_t length) {
+  std::unique_ptr<CountryManager> land(new CountryManager());
+  land->loadCountry(text, length);
+  return land;
+}
+
+CountryManager::CountryManager() { createMap(); }
+
+void CountryManager::loadImages() {
+  char name[40];
+  for (int i = 0; i < kMaxRaces; ++i) {
+    std::snprintf(name, sizeof name, "gfx\\fight\\tribe%02d.gif", i + 1);
+    tribeImages_[i] = std::make_unique<Bitmap>(String(name), true);
+    std::snprintf(name, sizeof name, "gfx\\fight\\village%02d.gif", i + 1);
+    villageImages_[i] = std::make_unique<Bitmap>(String(name), true);
+  }
+  for (int i = 0; i < 3; ++i) {
+    std::snprintf(name, sizeof name, "gfx\\fight\\cross%02d.gif", i);
+    crossImages_[i] = std::make_unique<Bitmap>(String(name), true);
+  }
+  crossActionImage_ = std::make_unique<Bitmap>(String("gfx\\fight\\cross_action.gif"), true);
+  dragonHeadImage_ = std::make_unique<Bitmap>(String("gfx\\fight\\dragon_head.gif"), true);
+}
+
+void CountryManager::createMap() {
+  for (int i = 0; i < kCells; ++i) {
+    MapCell& c = cells_[size_t(i)];
+    c = MapCell{};
+    c.terrain = i % 4;
+    c.x = i % kColumns;
+    c.y = i / kColumns;
+  }
+  clearOrders();
+}
+
+void CountryManager::clearOrders() {
+  for (MapCell& c : cells_)
+    for (CellOrder& order : c.orders) order = CellOrder{};
+}
+
+bool CountryManager::loadCountry(const char* text, size_t length) {
+  XML_Parser parser = XML_ParserCreate(nullptr);
+  XML_SetUserData(parser, this);
+  XML_SetElementHandler(parser, onStart, onEnd);
+  XML_SetCharacterDataHandler(parser, onText);
+  // A parse error is not reported: whatever was read before it stands.
+  bool parsed = XML_Parse(parser, text, int(length), 1) == XML_STATUS_OK;
+  XML_ParserFree(parser);
+  currentVillage_.reset();
+  if (!checkLand()) return false;
+  placeTalisman();
+  for (size_t i = 0; i < villages_.size(); ++i) villages_[i].index = int32_t(i);
+  return parsed;
+}
+
+// A land the game cannot play is refused with a line that says why, rather than read
+// past the end of a table later: every village needs a known race and a cell on the map,
+// images exist for six races, and the talisman needs three villages.
+bool CountryManager::checkLand() {
+  char line[200];
+  auto refuse = [&] {
+    failure_ = line;
+    complain(line);
+    return false;
+  };
+  if (villages_.empty()) {
+    std::snprintf(line, sizeof line, "please check 'country.xml', it seems to be invalid !\n");
+    return refuse();
+  }
+  if (races_.size() > size_t(kMaxRaces)) {
+    std::snprintf(line, sizeof line, "CountryManager::loadCountry(): ERROR: %zu races, at most %d are allowed !\n",
+                  races_.size(), kMaxRaces);
+    return refuse();
+  }
+  if (villages_.size() < 3) {
+    std::snprintf(line, sizeof line,
+                  "CountryManager::loadCountry(): ERROR: %zu villages cannot hold the three parts of the talisman !\n",
+                  villages_.size());
+    return refuse();
+  }
+  for (const Village& v : villages_) {
+    if (v.x < 0 || v.x >= kColumns || v.y < 0 || v.y >= kRows) {
+      std::snprintf(line, sizeof line, "CountryManager::loadCountry(): ERROR: village '%s' lies outside the map !\n",
+                    v.name.c_str());
+      return refuse();
+    }
+    if (v.race < 0 || v.race >= int(races_.size())) {
+      std::snprintf(line, sizeof line, "CountryManager::loadCountry(): ERROR: village '%s' has no known race !\n",
+                    v.name.c_str());
+      return refuse();
+    }
+  }
+  return true;
+}
+
+// Three different villages, each drawn again while it was already chosen.
+void CountryManager::placeTalisman() {
+  int chosen[3] = {-1, -1, -1};
+  for (int part = 0; part < 3; ++part) {
+    int v;
+    do v = randomNumber() % int(villages_.size());
+    while (v == chosen[0] || v == chosen[1]);
+    chosen[part] = v;
+    cell(villages_[size_t(v)].x, villages_[size_t(v)].y).talisman = 1;
+  }
+}
+
+void CountryManager::XMLStartTag(const char* name, const char** attributes) {
+  charDataTarget_ = Target::None;
+  auto missing = [](const char* tag, const char* attr) {
+    char line[160];
+    std::snprintf(line, sizeof line, "CountryManager::XMLStartTag(): ERROR: a '%s' tag should have a '%s' attribute !\n",
+                  tag, attr);
+    complain(line);
+  };
+  const char* nameAttribute = attribute(attributes, "name");
+  const std::string element = name;
+  if (element == "village") {
+    if (!nameAttribute) return missing("village", "name");
+    currentVillage_ = std::make_unique<Village>();
+    currentVillage_->name = nameAttribute;
+    currentVillage_->revolt = randomNumber() % 10 + 1;  // revolt first, then tax
+    currentVillage_->tax = randomNumber() % 4 + 1;
+  } else if (element == "race") {
+    if (!nameAttribute) {
+      charDataTarget_ = Target::Race;
+    } else if (const char* colour = attribute(attributes, "color")) {
+      races_.push_back({String(nameAttribute), String(colour)});
+    } else {
+      missing("race", "color");
+    }
+  } else if (element == "position") {
+    charDataTarget_ = Target::Position;
+  } else if (element == "population") {
+    charDataTarget_ = Target::Population;
+  } else if (element == "industry") {
+    charDataTarget_ = Target::Industry;
+  } else if (element == "yeomanry") {
+    charDataTarget_ = Target::Yeomanry;
+  } else if (element == "player1" || element == "player2" || element == "player3") {
+    if (!nameAttribute) return missing("playerX", "name");
+    playerNames_[element[6] - '1'] = nameAttribute;
+  } else if (element == "money") {
+    const char* single = attribute(attributes, "name_single");
+    const char* multi = attribute(attributes, "name_multi");
+    if (!single) return missing("money", "name_single");
+    if (!multi) return missing("money", "name_multi");
+    moneySingle_ = single;
+    moneyMulti_ = multi;
+  } else if (element == "time" || element == "area" || element == "dragon") {
+    if (!nameAttribute) return missing(name, "name");
+    if (element == "time") timeName_ = nameAttribute;
+    else if (element == "area") areaName_ = nameAttribute;
+    else dragonNames_.push_back(String(nameAttribute));
+  }
+}
+
+void CountryManager::XMLEndTag(const char* name) {
+  if (std::strcmp(name, "village") != 0 || !currentVillage_) return;
+  villages_.push_back(*currentVillage_);
+  const Village& v = villages_.back();
+  if (v.x >= 0 && v.x < kColumns && v.y >= 0 && v.y < kRows) cell(v.x, v.y).village = int32_t(villages_.size() - 1);
+  currentVillage_.reset();
+}
+
+// Each piece of text is taken by itself; the target stays until the next start tag.
+void CountryManager::XMLCharData(const char* text, int length) {
+  String piece(text, length);
+  piece.trimLeft();
+  if (piece.length() == 0 || !currentVillage_) return;
+  Village& v = *currentVillage_;
+  switch (charDataTarget_) {
+    case Target::Race: {
+      for (size_t i = 0; i < races_.size(); ++i)
+        if (races_[i].name.equals(piece)) {
+          v.race = int32_t(i);
+          return;
+        }
+      char line[160];
+      std::snprintf(line, sizeof line, "CountryManager::XMLCharData(): ERROR: unknown race '%s' found !\n", piece.c_str());
+      complain(line);
+      return;
+    }
+    case Target::Position:
+      v.x = int32_t(piece.beforeFirst(',').toInt() - 1);
+      v.y = int32_t(piece.afterFirst(',').toInt() - 1);
+      return;
+    case Target::Population: v.population = int32_t(piece.toInt()); return;
+    case Target::Industry: v.industry = int32_t(piece.toInt()); return;
+    case Target::Yeomanry: v.yeomanry = int32_t(piece.toInt()); return;
+    case Target::None: return;
+  }
+}
+
+MapCell* CountryManager::cellAt(int mapX, int mapY) {
+  if (mapX < 0 || mapX > 640 || mapY < 0 || mapY > 480) return nullptr;
+  const int column = mapX / kCellPixels, row = mapY / kCellPixels;
+  if (column >= kColumns || row >= kRows) return nullptr;
+  return &cell(column, row);
+}
+
+Village* CountryManager::villageAt(int mapX, int mapY) {
+  if (mapX < 0 || mapX > 640 || mapY < 0 || mapY > 480) return nullptr;
+  const int column = mapX / kCellPixels, row = mapY / kCellPixels;
+  for (Village& v : villages_)
+    if (v.x == column && v.y == row) return &v;
+  return nullptr;
+}
+
+// The castles stand at (0, 0), (1800, 0) and (1000, 1800) metres; a cell is 200 metres.
+int CountryManager::castleDistance(int player, int column, int row) const {
+  if (column < 0 || column >= kColumns || row < 0 || row >= kRows) return 0;
+  const double castles[3][2] = {{0, 0}, {1800, 0}, {1000, 1800}};
+  const double* castle = player >= 0 && player < 3 ? castles[player] : castles[0];
+  const double dx = column * 200.0 - castle[0], dy = row * 200.0 - castle[1];
+  return int(std::sqrt(dx * dx + dy * dy));
+}
+
+bool CountryManager::isStationed(int player, int dragon) const {
+  for (const MapCell& c : cells_)
+    if (c.guardOwner == player && c.guardDragon == dragon) return true;
+  return false;
+}
+
+bool CountryManager::hasOrder(int player, int column, int row) const {
+  if (player < 0 || player > 2 || column < 0 || column >= kColumns || row < 0 || row >= kRows) return false;
+  return cells_[size_t(row) * kColumns + column].orders[player].dragon >= 0;
+}
+
+MapCell* CountryManager::findOrderCell(int player, int dragon) {
+  if (player < 0 || player > 2) return nullptr;
+  for (MapCell& c : cells_)
+    if (c.orders[player].dragon == dragon) return &c;
+  return nullptr;
+}
+
+int CountryManager::talismanParts(int player) const {
+  int parts = 0;
+  for (const MapCell& c : cells_) parts += c.talisman != 0 && c.guardOwner == player;
+  return parts;
+}
+
+String CountryManager::raceName(int race) const {
+  return race >= 0 && race < int(races_.size()) ? races_[size_t(race)].name : String();
+}
+
+String CountryManager::dragonName(int index) const {
+  return index >= 0 && index < int(dragonNames_.size()) ? dragonNames_[size_t(index)] : String();
+}
