@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libsdl2-dev libpng-dev
   libexpat1-dev libjpeg-dev libgif-dev libmikmod-dev
-  libcairo2-dev libfreetype-dev fonts-dejavu-core
+  libcairo2-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev imagemagick
   "$@"

@@ -1,0 +1,56 @@
+// Small painting helpers of the mage's and the dragon statistics' pictures: glows, ellipses,
+// colour mixing, a seeded dice and a stone wall, on top of image/Paint.h.
+#pragma once
+
+#include "image/Canvas.h"
+#include "image/Paint.h"
+
+#include <cstdint>
+#include <string>
+
+namespace paintkit {
+
+// A seeded generator of numbers in [0, 1): the same picture on every build.
+class Dice {
+public:
+  explicit Dice(unsigned seed) : state_(seed * 2654435761u + 977u) {}
+  double next() {
+    state_ = state_ * 1664525u + 1013904223u;
+    return double(state_ >> 8) / 16777216.0;
+  }
+  double between(double lo, double hi) { return lo + (hi - lo) * next(); }
+
+private:
+  uint32_t state_;
+};
+
+Colour mix(const Colour& a, const Colour& b, double t);
+Colour withAlpha(const Colour& c, double alpha);
+Colour lighter(const Colour& c, double t);  // towards white
+Colour darker(const Colour& c, double t);   // towards black
+
+void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
+
+// Fills the current path with a radial gradient around (cx, cy): `inner` at the centre,
+// `outer` at radius r.
+void fillRadial(cairo_t* cr, double cx, double cy, double r, const Colour& inner, const Colour& outer);
+// Fills the current path with a linear gradient from (x0, y0) to (x1, y1).
+void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& a, const Colour& b);
+
+// A soft round glow added over what is there: `colour` at the centre fading out at `radius`.
+void glow(cairo_t* cr, double cx, double cy, double radius, const Colour& colour);
+
+// A four-pointed twinkle of light of the given size.
+void twinkle(cairo_t* cr, double cx, double cy, double size, const Colour& colour);
+
+// Dressed stone in courses, each block a shade of its own, with dark joints and speckle.
+void stoneWall(cairo_t* cr, double x, double y, double w, double h, double course, double block,
+               const Colour& stone, const Colour& joint, unsigned seed);
+
+// A candle standing with its foot at (x, y): wax, wick and a small flame.
+void candle(cairo_t* cr, double x, double y, double height, const Colour& wax);
+
+// Stops the generator with a message: a picture did not come out as the game needs it.
+[[noreturn]] void fail(const std::string& what);
+
+}  // namespace paintkit
