@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Idle CPU of the desktop window on a screen that waits for a tap, in a virtual display:
+# Idle CPU of the desktop window on the title screen, which waits for a tap, in a virtual display:
 # the share of one core the game's own process uses over SECONDS (default 10) of waiting.
 set -euo pipefail
 program=${1:?usage: bench/idle_cpu.sh PATH/TO/nupavane [SECONDS]}
@@ -9,14 +9,14 @@ Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 sleep 1
-printf 'until INTRO 5000\nwait %d\nclose\n' "$((seconds * 1000))" >"$work/script"
+printf 'until START 30000\nwait %d\nclose\n' "$(((seconds + 4) * 1000))" >"$work/script"
 DISPLAY=:97 "$program" --no-sound --script "$work/script" 2>/dev/null &
 game=$!
-sleep 2   # start-up and the first fade are not idle
+sleep 10   # start-up and the intro are not idle
 ticks=$(getconf CLK_TCK)
 read -r -a before < <(cut -d' ' -f14,15 "/proc/$game/stat")
 t0=$(date +%s.%N)
-sleep $((seconds - 3))
+sleep "$seconds"
 read -r -a after < <(cut -d' ' -f14,15 "/proc/$game/stat")
 t1=$(date +%s.%N)
 wait $game || true

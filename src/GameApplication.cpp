@@ -8,6 +8,10 @@
 #include "res/ResourceArchive.h"
 #include "sound/Sound.h"
 #include "world/CountryManager.h"
+#include "screens/CreditScreen.h"
+#include "screens/IntroScreen.h"
+#include "screens/StartScreen.h"
+#include "screens/WinScreen.h"
 #include "gfx/Bitmap.h"
 
 #include <cstdio>
@@ -17,13 +21,6 @@
 #include <vector>
 
 namespace {
-
-// Until the intro is built, the game opens on a screen with the base behaviour: it shows
-// itself and ends the game on the next tap.
-class FirstScreen : public Screen {
-public:
-  void getName(String& out) override { out = "INTRO"; }
-};
 
 // Screens live until the program ends and are never deleted.
 std::vector<std::unique_ptr<Screen>>& screens() {
@@ -111,12 +108,18 @@ void GameApplication::startSound() {
   showLoading(String("loading done"));
 }
 
+// Every screen is made once, in the game's order, each after its loading line; the
+// table grows as the screens are built.
 void GameApplication::registerScreens() {
   ScreenManager& manager = ScreenManager::instance();
-  auto add = [&](std::unique_ptr<Screen> screen) {
+  auto add = [&](const char* loading, std::unique_ptr<Screen> screen) {
+    if (loading) showLoading(String(loading));
     String name;
     screen->getName(name);
     if (manager.addScreen(name, screen.get())) screens().push_back(std::move(screen));
   };
-  add(std::make_unique<FirstScreen>());
+  add("loading INTRO...", std::make_unique<IntroScreen>());
+  add("loading START...", std::make_unique<StartScreen>());
+  add("loading CREDIT...", std::make_unique<CreditScreen>());
+  add(nullptr, std::make_unique<WinScreen>());
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Application.h"
+#include "app/Version.h"
 #include "core/String.h"
 
 class GameApplication : public Application {
@@ -11,7 +12,7 @@ public:
   ~GameApplication();
 
   void start() override;
-  static String getVersion() { return String("1.3"); }
+  static String getVersion() { return String(kGameVersion); }
 
   // The start-up's progress line: centred in the big black font on a black screen.
   void showLoading(const String& text);
