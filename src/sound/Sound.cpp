@@ -1,6 +1,7 @@
 #include "sound/Sound.h"
 
 #include "res/Files.h"
+#include "core/Timer.h"
 #include "res/ResourceArchive.h"
 #include "sound/Library.h"
 #include "sound/MemoryReader.h"
@@ -102,7 +103,7 @@ bool Sound::startLibrary(bool audioDevice) {
     started = startDriver(waveout::kAlias);
     if (!started) complain("Sound::Sound(): WARNING: no audio device, playing silently !\n");
   }
-  if (!started) started = startDriver("nosound");
+  if (!started) started = silent_ = startDriver("nosound");
   if (!started) {
     complain("Sound::Sound(): ERROR: unable to initialize mikmod !\n");
     return false;
@@ -226,7 +227,14 @@ void Sound::unmute() {
 }
 
 void Sound::update() {
-  if (ok_) MikMod_Update();
+  if (!ok_) return;
+  if (silent_) {
+    const uint32_t tick = now();
+    if (mixedSilently_ && tick - lastSilentMix_ < kSilentChunkMs) return;
+    mixedSilently_ = true;
+    lastSilentMix_ = tick;
+  }
+  MikMod_Update();
 }
 
 bool Sound::writeLog() {

@@ -42,8 +42,12 @@ public:
   void mute();
   void unmute();
   bool isMuted() const { return muted_; }
-  // Lets the library mix: the pump calls it.
+  // Lets the library mix: the pump calls it. Silent, the library mixes about three
+  // seconds of song into nothing at each of its updates, so it is let do so only as often
+  // as that much time has passed.
   void update();
+
+  static constexpr uint32_t kSilentChunkMs = 32768 * 1000 / 11025;
 
   // For tests: the slot of the effect the last `play` started (-1 when it started none),
   // and the module loaded under a key (null when none is).
@@ -69,6 +73,9 @@ private:
   bool muted_ = false;
   bool libraryStarted_ = false;
   bool entryMissing_ = false;  // an archive entry the game needs is not there
+  bool silent_ = false;        // mixing into the silent driver
+  bool mixedSilently_ = false;
+  uint32_t lastSilentMix_ = 0;
   int lastEffect_ = -1;
   std::map<String, MODULE*> modules_;
   String log_;  // the log file's lines so far
