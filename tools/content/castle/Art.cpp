@@ -12,12 +12,6 @@ double Random::unit() {
   return double((state_ >> 8) & 0xFFFF) / 65536.0;
 }
 
-Colour mix(const Colour& a, const Colour& b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
-Colour withAlpha(const Colour& c, double a) { return {c.r, c.g, c.b, a}; }
-
 void glow(cairo_t* cr, double x, double y, double radius, const Colour& c) {
   cairo_arc(cr, x, y, radius, 0, 2 * M_PI);
   fillRadial(cr, x, y, radius, c, withAlpha(c, 0));

@@ -20,8 +20,8 @@ private:
   unsigned state_;
 };
 
-Colour mix(const Colour& a, const Colour& b, double t);
-Colour withAlpha(const Colour& c, double a);
+using ::mix;
+using ::withAlpha;
 
 // A soft round light: `c` at the centre fading to nothing at `radius`.
 void glow(cairo_t* cr, double x, double y, double radius, const Colour& c);

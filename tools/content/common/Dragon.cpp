@@ -10,10 +10,6 @@
 
 namespace dragon {
 
-Colour mix(const Colour& a, const Colour& b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
 void setLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& a, const Colour& b) {
   cairo_pattern_t* gradient = cairo_pattern_create_linear(x0, y0, x1, y1);
   cairo_pattern_add_color_stop_rgba(gradient, 0, a.r, a.g, a.b, a.a);

@@ -37,7 +37,7 @@ void paintLegs(cairo_t* cr, const Look& look, bool down, bool far);
 void paintHead(cairo_t* cr, const Look& look, const DragonPose& pose, bool outlineOnly);
 Point mouth(const DragonPose& pose);  // where the fire leaves the jaws, in the body frame
 
-Colour mix(const Colour& a, const Colour& b, double t);
+using ::mix;
 void setLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& a, const Colour& b);
 
 }  // namespace dragon

@@ -15,12 +15,6 @@ void cutFrom(Canvas& part, cairo_surface_t* room, const ScreenRect& where) {
   cairo_translate(cr, -where.x, -where.y);
 }
 
-Colour mix(const Colour& a, const Colour& b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
-Colour withAlpha(const Colour& c, double alpha) { return {c.r, c.g, c.b, alpha}; }
-
 void paintStoneWall(cairo_t* cr, double x, double y, double w, double h, const StoneCourse& look) {
   cairo_save(cr);
   cairo_rectangle(cr, x, y, w, h);

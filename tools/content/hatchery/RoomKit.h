@@ -40,9 +40,9 @@ private:
   uint32_t state_;
 };
 
-// Colours mixed: t = 0 gives a, t = 1 gives b.
-Colour mix(const Colour& a, const Colour& b, double t);
-Colour withAlpha(const Colour& c, double alpha);
+// The colour arithmetic all pictures share.
+using ::mix;
+using ::withAlpha;
 
 // Dressed stone in courses over the rectangle: each block a little lighter or darker,
 // rounded a little, with dark mortar between and a grain of speckle.

@@ -2,6 +2,12 @@
 
 #include <cmath>
 
+Colour mix(const Colour& a, const Colour& b, double t) {
+  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
+}
+
+Colour withAlpha(const Colour& c, double alpha) { return {c.r, c.g, c.b, alpha}; }
+
 void setColour(cairo_t* cr, const Colour& c) { cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a); }
 
 void roundedRectangle(cairo_t* cr, double x, double y, double w, double h, double radius) {

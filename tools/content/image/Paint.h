@@ -10,6 +10,12 @@ struct Colour {
 // 8-bit components.
 constexpr Colour rgb(int r, int g, int b, double a = 1.0) { return {r / 255.0, g / 255.0, b / 255.0, a}; }
 
+// Colours mixed component by component: t = 0 gives a, t = 1 gives b.
+Colour mix(const Colour& a, const Colour& b, double t);
+Colour withAlpha(const Colour& c, double alpha);
+inline Colour lighter(const Colour& c, double t) { return mix(c, {1, 1, 1, c.a}, t); }  // towards white
+inline Colour darker(const Colour& c, double t) { return mix(c, {0, 0, 0, c.a}, t); }   // towards black
+
 void setColour(cairo_t* cr, const Colour& c);
 void roundedRectangle(cairo_t* cr, double x, double y, double w, double h, double radius);
 // Fills the current path with a vertical gradient from `top` to `bottom` over y0..y1.

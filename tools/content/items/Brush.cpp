@@ -5,10 +5,6 @@
 
 namespace brush {
 
-Colour mix(const Colour& a, const Colour& b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
 namespace {
 
 void addStop(cairo_pattern_t* p, double at, const Colour& c) { cairo_pattern_add_color_stop_rgba(p, at, c.r, c.g, c.b, c.a); }

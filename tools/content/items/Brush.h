@@ -9,10 +9,10 @@
 
 namespace brush {
 
-Colour mix(const Colour& a, const Colour& b, double t);
-inline Colour lighter(const Colour& c, double t) { return mix(c, {1, 1, 1, c.a}, t); }
-inline Colour darker(const Colour& c, double t) { return mix(c, {0, 0, 0, c.a}, t); }
-inline Colour withAlpha(const Colour& c, double a) { return {c.r, c.g, c.b, a}; }
+using ::mix;
+using ::lighter;
+using ::darker;
+using ::withAlpha;
 
 // The current path filled with a linear gradient from `a` at (x0, y0) to `b` at (x1, y1).
 void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& a, const Colour& b);

@@ -7,10 +7,6 @@
 
 namespace land {
 
-Colour mix(const Colour& a, const Colour& b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
 Colour shade(const Colour& c, double factor) {
   if (factor <= 1) return {c.r * factor, c.g * factor, c.b * factor, c.a};
   const double t = std::min(1.0, factor - 1);

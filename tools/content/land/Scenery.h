@@ -10,7 +10,7 @@
 
 namespace land {
 
-Colour mix(const Colour& a, const Colour& b, double t);
+using ::mix;
 Colour shade(const Colour& c, double factor);  // darker below 1, lighter above
 void setLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& a, const Colour& b);
 void setRadial(cairo_t* cr, double x, double y, double r, const Colour& inner, const Colour& outer);

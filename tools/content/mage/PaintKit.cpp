@@ -6,13 +6,6 @@
 
 namespace paintkit {
 
-Colour mix(const Colour& a, const Colour& b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
-}
-
-Colour withAlpha(const Colour& c, double alpha) { return {c.r, c.g, c.b, alpha}; }
-Colour lighter(const Colour& c, double t) { return mix(c, {1, 1, 1, c.a}, t); }
-Colour darker(const Colour& c, double t) { return mix(c, {0, 0, 0, c.a}, t); }
 
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_save(cr);

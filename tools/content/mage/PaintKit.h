@@ -24,10 +24,10 @@ private:
   uint32_t state_;
 };
 
-Colour mix(const Colour& a, const Colour& b, double t);
-Colour withAlpha(const Colour& c, double alpha);
-Colour lighter(const Colour& c, double t);  // towards white
-Colour darker(const Colour& c, double t);   // towards black
+using ::mix;
+using ::withAlpha;
+using ::lighter;
+using ::darker;
 
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 
