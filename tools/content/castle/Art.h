@@ -25,12 +25,9 @@ using ::withAlpha;
 
 // A soft round light: `c` at the centre fading to nothing at `radius`.
 void glow(cairo_t* cr, double x, double y, double radius, const Colour& c);
-// Fills the current path with a linear gradient from (x0, y0) in `from` to (x1, y1) in `to`.
-void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& from, const Colour& to);
-// Fills the current path with a radial gradient around (x, y): `inner` at the centre,
-// `outer` at `radius`.
-void fillRadial(cairo_t* cr, double x, double y, double radius, const Colour& inner, const Colour& outer);
-void ellipse(cairo_t* cr, double x, double y, double rx, double ry);
+using ::ellipse;
+using ::fillLinear;
+using ::fillRadial;
 
 // Rows of stone blocks over the rectangle, each block a little lighter or darker, with
 // dark mortar joints and a light upper edge.

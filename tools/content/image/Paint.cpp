@@ -19,6 +19,33 @@ void roundedRectangle(cairo_t* cr, double x, double y, double w, double h, doubl
   cairo_close_path(cr);
 }
 
+void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& from, const Colour& to) {
+  cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
+  cairo_pattern_add_color_stop_rgba(p, 0, from.r, from.g, from.b, from.a);
+  cairo_pattern_add_color_stop_rgba(p, 1, to.r, to.g, to.b, to.a);
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
+void fillRadial(cairo_t* cr, double x, double y, double radius, const Colour& inner, const Colour& outer) {
+  cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, radius);
+  cairo_pattern_add_color_stop_rgba(p, 0, inner.r, inner.g, inner.b, inner.a);
+  cairo_pattern_add_color_stop_rgba(p, 1, outer.r, outer.g, outer.b, outer.a);
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+}
+
+void ellipse(cairo_t* cr, double x, double y, double rx, double ry) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, rx, ry);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+}
+
 void fillVertical(cairo_t* cr, double y0, double y1, const Colour& top, const Colour& bottom) {
   cairo_pattern_t* gradient = cairo_pattern_create_linear(0, y0, 0, y1);
   cairo_pattern_add_color_stop_rgba(gradient, 0, top.r, top.g, top.b, top.a);

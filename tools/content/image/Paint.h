@@ -18,6 +18,14 @@ inline Colour darker(const Colour& c, double t) { return mix(c, {0, 0, 0, c.a}, 
 
 void setColour(cairo_t* cr, const Colour& c);
 void roundedRectangle(cairo_t* cr, double x, double y, double w, double h, double radius);
+// Fills the current path with a linear gradient from `from` at (x0, y0) to `to` at (x1, y1).
+void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& from, const Colour& to);
+// Fills the current path with a radial gradient around (x, y): `inner` at the centre,
+// `outer` at `radius`.
+void fillRadial(cairo_t* cr, double x, double y, double radius, const Colour& inner, const Colour& outer);
+// Adds an ellipse around (x, y) to the path.
+void ellipse(cairo_t* cr, double x, double y, double rx, double ry);
+
 // Fills the current path with a vertical gradient from `top` to `bottom` over y0..y1.
 void fillVertical(cairo_t* cr, double y0, double y1, const Colour& top, const Colour& bottom);
 // A few hundred faint specks of `c` over the rectangle: painted texture, always the same

@@ -55,7 +55,7 @@ void paintCandle(cairo_t* cr) {
   cairo_curve_to(cr, 12, 27, 11, 21, 15, 14);
   cairo_close_path(cr);
   fillLinear(cr, 0, 14, 0, 29, style::kTorchCore, style::kTorchGlow);
-  ellipse(cr, 15, 52, 9, 2.5);
+  closedEllipse(cr, 15, 52, 9, 2.5);
   fillLinear(cr, 0, 50, 0, 55, rgb(200, 160, 70), rgb(110, 80, 30));
 }
 
@@ -87,7 +87,7 @@ void paintSlate(cairo_t* cr) {
   Scatter s(5);
   for (int i = 0; i < 10; ++i) {
     double x = s.between(kBoardLeft + 20, kBoardRight - 20), y = s.between(kBoardTop + 20, kBoardBottom - 20);
-    ellipse(cr, x, y, s.between(20, 50), s.between(6, 14));
+    closedEllipse(cr, x, y, s.between(20, 50), s.between(6, 14));
     fillRadial(cr, x, y, 50, rgb(160, 180, 190, 0.06), rgb(160, 180, 190, 0));
   }
   speckle(cr, kBoardLeft, kBoardTop, w, h, rgb(150, 166, 176, 0.25), 700, 6);

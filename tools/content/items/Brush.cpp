@@ -34,16 +34,8 @@ cairo_pattern_t* radial(double cx, double cy, double r, const Colour& inner, con
 
 }  // namespace
 
-void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& a, const Colour& b) {
-  fillWith(cr, linear(x0, y0, x1, y1, a, b), false);
-}
-
 void fillLinearKeep(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& a, const Colour& b) {
   fillWith(cr, linear(x0, y0, x1, y1, a, b), true);
-}
-
-void fillRadial(cairo_t* cr, double cx, double cy, double r, const Colour& inner, const Colour& outer) {
-  fillWith(cr, radial(cx, cy, r, inner, outer), false);
 }
 
 void fillRadialKeep(cairo_t* cr, double cx, double cy, double r, const Colour& inner, const Colour& outer) {
@@ -83,15 +75,6 @@ void stroke(cairo_t* cr, const Colour& c, double w, double minPixels) {
   cairo_new_path(cr);
 }
 
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_close_path(cr);
-  cairo_restore(cr);
-}
 
 void circle(cairo_t* cr, double cx, double cy, double r) {
   cairo_new_sub_path(cr);
@@ -108,6 +91,16 @@ void sparkle(cairo_t* cr, double cx, double cy, double r, const Colour& c) {
   cairo_close_path(cr);
   setColour(cr, c);
   cairo_fill(cr);
+}
+
+void closedEllipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_close_path(cr);
+  cairo_restore(cr);
 }
 
 }  // namespace brush

@@ -14,11 +14,12 @@ using ::lighter;
 using ::darker;
 using ::withAlpha;
 
-// The current path filled with a linear gradient from `a` at (x0, y0) to `b` at (x1, y1).
-void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& a, const Colour& b);
+// The current path filled with a linear gradient from `a` at (x0, y0) to `b` at (x1, y1)
+// (the Keep forms keep the path).
+using ::fillLinear;
 void fillLinearKeep(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& a, const Colour& b);
 // The current path filled with a radial gradient: `inner` at (cx, cy), `outer` at radius r.
-void fillRadial(cairo_t* cr, double cx, double cy, double r, const Colour& inner, const Colour& outer);
+using ::fillRadial;
 void fillRadialKeep(cairo_t* cr, double cx, double cy, double r, const Colour& inner, const Colour& outer);
 // A lit ball: the light falls from the upper left, so the highlight sits there.
 void fillBall(cairo_t* cr, double cx, double cy, double r, const Colour& base);
@@ -33,7 +34,8 @@ void strokeKeep(cairo_t* cr, const Colour& c, double w, double minPixels = 0.0);
 void stroke(cairo_t* cr, const Colour& c, double w, double minPixels = 0.0);
 
 // Paths.
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
+// An ellipse whose path is closed, so a stroke joins where it starts.
+void closedEllipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 void circle(cairo_t* cr, double cx, double cy, double r);
 
 // A four-pointed sparkle of size r.

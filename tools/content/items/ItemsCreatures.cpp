@@ -212,12 +212,12 @@ void paintAmberdrop(cairo_t* cr, const Look& look) {
   outline(cr, look);
   // A little fly caught in the resin long ago.
   setColour(cr, rgb(90, 44, 10, 0.85));
-  ellipse(cr, 1, 6, 2.2, 3.4);
+  closedEllipse(cr, 1, 6, 2.2, 3.4);
   cairo_fill(cr);
   if (!look.small()) {
     setColour(cr, rgb(250, 220, 150, 0.6));
-    ellipse(cr, -2.5, 3.5, 2.6, 1.4);
-    ellipse(cr, 4.5, 3.5, 2.6, 1.4);
+    closedEllipse(cr, -2.5, 3.5, 2.6, 1.4);
+    closedEllipse(cr, 4.5, 3.5, 2.6, 1.4);
     cairo_fill(cr);
     for (double side : {-1.0, 1.0}) {
       for (double y : {5.0, 7.0, 9.0}) {
@@ -280,7 +280,7 @@ void paintGlowworm(cairo_t* cr, const Look& look) {
     stroke(cr, rgb(206, 170, 100), 1.1, 0.6);
   }
   for (double y : {-12.5, 15.5}) {
-    ellipse(cr, 0, y, y < 0 ? 11 : 12, 2.4);
+    closedEllipse(cr, 0, y, y < 0 ? 11 : 12, 2.4);
     fillLinearKeep(cr, -12, 0, 12, 0, rgb(210, 176, 110), rgb(130, 96, 50));
     outline(cr, look, 1.0);
   }

@@ -76,9 +76,9 @@ void fiddlehead(cairo_t* cr, const Look& look, double cx, double cy, double radi
 
 void paintMistmoss(cairo_t* cr, const Look& look) {
   // The stone under the moss.
-  ellipse(cr, 0, 12, 16, 7);
+  closedEllipse(cr, 0, 12, 16, 7);
   fillBall(cr, 0, 12, 16, rgb(118, 112, 116));
-  ellipse(cr, 0, 12, 16, 7);
+  closedEllipse(cr, 0, 12, 16, 7);
   outline(cr, look);
   const std::vector<Blob> moss = {{-10, 6, 5.5}, {-4, 2, 6.5}, {4, 1, 7}, {11, 6, 5}, {-6, 9, 5}, {5, 8, 6}};
   paintLump(cr, look, moss, rgb(168, 186, 128), rgb(70, 92, 58), -6, 14);
@@ -117,7 +117,7 @@ void paintReedsalt(cairo_t* cr, const Look& look) {
     fillLinearKeep(cr, r[2] - 2, 0, r[2] + 2, 0, rgb(214, 196, 120), rgb(140, 118, 60));
     outline(cr, look, 1.0);
     // The slanted cut and a node ring.
-    brush::ellipse(cr, r[2], r[3], 1.8, 0.8);
+    brush::closedEllipse(cr, r[2], r[3], 1.8, 0.8);
     setColour(cr, rgb(236, 224, 170));
     cairo_fill(cr);
     double nx = r[0] + (r[2] - r[0]) * 0.55, ny = r[1] + (r[3] - r[1]) * 0.55;
@@ -331,7 +331,7 @@ void paintThornroot(cairo_t* cr, const Look& look) {
     outline(cr, look, 1.1);
   }
   // The cut face at the top shows the rings of the wood.
-  ellipse(cr, 0, -17, 4.6, 1.9);
+  closedEllipse(cr, 0, -17, 4.6, 1.9);
   setColour(cr, rgb(224, 180, 170));
   cairo_fill_preserve(cr);
   outline(cr, look, 0.8);

@@ -63,13 +63,13 @@ void flask(cairo_t* cr, const Look& look, const Colour& liquid, double level) {
   cairo_clip(cr);
   cairo_rectangle(cr, -20, level, 40, 30);
   fillLinear(cr, 0, level, 0, 19, lighter(liquid, 0.2), darker(liquid, 0.45));
-  ellipse(cr, 0, level, 14, 1.6);
+  closedEllipse(cr, 0, level, 14, 1.6);
   setColour(cr, lighter(liquid, 0.5));
   cairo_fill(cr);
   cairo_restore(cr);
   body();
   outline(cr, look);
-  ellipse(cr, 0, -12, 5.5, 1.8);
+  closedEllipse(cr, 0, -12, 5.5, 1.8);
   setColour(cr, rgb(200, 220, 228));
   cairo_fill_preserve(cr);
   outline(cr, look, 1.0);
@@ -109,14 +109,14 @@ void paintBogiron(cairo_t* cr, const Look& look) {
   // Pits, a bluish sheen of iron, and bright rust grains.
   Scatter s(17);
   for (int i = 0; i < (look.small() ? 4 : 12); ++i) {
-    ellipse(cr, s.between(-12, 12), s.between(-8, 12), s.between(1, 2.4), s.between(0.8, 1.6));
+    closedEllipse(cr, s.between(-12, 12), s.between(-8, 12), s.between(1, 2.4), s.between(0.8, 1.6));
     setColour(cr, rgb(70, 28, 12));
     cairo_fill(cr);
   }
-  ellipse(cr, 4, -3, 4.5, 2.5);
+  closedEllipse(cr, 4, -3, 4.5, 2.5);
   setColour(cr, rgb(96, 96, 120));
   cairo_fill(cr);
-  ellipse(cr, 3, -4, 2.2, 0.9);
+  closedEllipse(cr, 3, -4, 2.2, 0.9);
   setColour(cr, rgb(190, 196, 220));
   cairo_fill(cr);
   for (int i = 0; i < (look.small() ? 3 : 10); ++i) {
@@ -232,7 +232,7 @@ void paintHailstone(cairo_t* cr, const Look& look) {
   // The layers of ice the stone grew in the storm.
   if (!look.small()) {
     for (double r : {4.5, 8.5, 12.0}) {
-      ellipse(cr, 1, 1, r, r * 0.9);
+      closedEllipse(cr, 1, 1, r, r * 0.9);
       stroke(cr, rgb(255, 255, 255, 0.55), 0.8);
     }
   }
@@ -259,7 +259,7 @@ void paintEmberwax(cairo_t* cr, const Look& look) {
     cairo_fill_preserve(cr);
     outline(cr, look, 0.8);
   }
-  ellipse(cr, 0, -4, 13, 4.5);
+  closedEllipse(cr, 0, -4, 13, 4.5);
   fillLinearKeep(cr, 0, -8, 0, 0, rgb(240, 110, 84), rgb(180, 40, 34));
   outline(cr, look);
   // The coal kept alive in the wax, and its small flame.
@@ -299,7 +299,7 @@ void paintFogglass(cairo_t* cr, const Look& look) {
   cairo_restore(cr);
   circle(cr, 0, -3, 14);
   outline(cr, look, 1.4);
-  ellipse(cr, -6, -10, 3, 1.8);
+  closedEllipse(cr, -6, -10, 3, 1.8);
   setColour(cr, rgb(255, 255, 255));
   cairo_fill(cr);
 }
@@ -324,10 +324,10 @@ void paintStormeye(cairo_t* cr, const Look& look) {
       stroke(cr, rgb(140, 152, 186), 1.0);
     }
   }
-  ellipse(cr, -1, 3, 6.5, 4);
+  closedEllipse(cr, -1, 3, 6.5, 4);
   fillRadialKeep(cr, -1, 3, 6.5, rgb(230, 246, 255), rgb(90, 160, 236));
   outline(cr, look, 0.9);
-  ellipse(cr, -1, 3, 1.2, 3);
+  closedEllipse(cr, -1, 3, 1.2, 3);
   setColour(cr, rgb(16, 20, 40));
   cairo_fill(cr);
   // A bolt of lightning leaping from it.

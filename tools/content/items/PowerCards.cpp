@@ -37,7 +37,7 @@ void marsh(cairo_t* cr) {
     stroke(cr, rgb(28, 42, 30), 1.6);
   }
   for (double y : {84.0, 100.0, 30.0}) {
-    ellipse(cr, kW / 2 + (y - 60) * 0.3, y, 70, 6);
+    closedEllipse(cr, kW / 2 + (y - 60) * 0.3, y, 70, 6);
     fillRadial(cr, kW / 2, y, 70, rgb(220, 226, 236, 0.45), rgb(220, 226, 236, 0));
   }
 }
@@ -45,7 +45,7 @@ void marsh(cairo_t* cr) {
 void water(cairo_t* cr) {
   skyFill(cr, rgb(24, 44, 84), rgb(30, 96, 128));
   for (int i = 0; i < 6; ++i) {
-    ellipse(cr, kItemX, 104, 10 + i * 9, 3 + i * 2);
+    closedEllipse(cr, kItemX, 104, 10 + i * 9, 3 + i * 2);
     stroke(cr, rgb(150, 210, 236, 0.5 - i * 0.07), 1.0);
   }
   for (int i = 0; i < 4; ++i) {
@@ -66,7 +66,7 @@ void sky(cairo_t* cr) {
   // Clouds and the wind that drives them.
   const double clouds[][3] = {{14, 96, 16}, {80, 104, 20}, {50, 112, 18}};
   for (const auto& c : clouds) {
-    ellipse(cr, c[0], c[1], c[2], c[2] * 0.4);
+    closedEllipse(cr, c[0], c[1], c[2], c[2] * 0.4);
     fillLinear(cr, 0, c[1] - 8, 0, c[1] + 8, rgb(250, 210, 190, 0.8), rgb(150, 100, 130, 0.8));
   }
   for (int i = 0; i < 3; ++i) {
@@ -102,12 +102,12 @@ void earth(cairo_t* cr) {
   Scatter s(14);
   for (int i = 0; i < 18; ++i) {
     double x = s.between(0, kW), y = s.between(0, kH), r = s.between(6, 13);
-    ellipse(cr, x, y, r, r * 0.7);
+    closedEllipse(cr, x, y, r, r * 0.7);
     setColour(cr, rgb(120, 100, 84, 0.18));
     cairo_fill_preserve(cr);
     stroke(cr, rgb(20, 14, 12, 0.35), 0.8);
   }
-  ellipse(cr, kItemX, 104, 36, 8);
+  closedEllipse(cr, kItemX, 104, 36, 8);
   stroke(cr, rgb(255, 200, 120, 0.6), 1.2);
   for (int i = 0; i < 10; ++i) {
     double a = i * 2 * M_PI / 10;
@@ -172,7 +172,7 @@ void forest(cairo_t* cr) {
   Scatter s(44);
   for (int i = 0; i < 14; ++i) {
     double x = s.between(0, kW), y = s.between(0, 50);
-    ellipse(cr, x, y, 5, 2.2);
+    closedEllipse(cr, x, y, 5, 2.2);
     setColour(cr, rgb(60, 120, 50, 0.7));
     cairo_fill(cr);
   }
@@ -199,9 +199,9 @@ void backdrop(cairo_t* cr, PowerTheme theme) {
 // The item's magic: a glow behind it, a shining ring at its feet, motes rising.
 void magic(cairo_t* cr, const Colour& aura, unsigned seed) {
   glow(cr, kItemX, kItemY, 46, withAlpha(aura, 0.85));
-  ellipse(cr, kItemX, 100, 30, 6);
+  closedEllipse(cr, kItemX, 100, 30, 6);
   fillRadial(cr, kItemX, 100, 30, withAlpha(aura, 0.7), withAlpha(aura, 0));
-  ellipse(cr, kItemX, 100, 26, 5);
+  closedEllipse(cr, kItemX, 100, 26, 5);
   stroke(cr, lighter(aura, 0.5), 1.2);
   Scatter s(seed);
   for (int i = 0; i < 9; ++i) {

@@ -7,33 +7,6 @@
 namespace paintkit {
 
 
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-}
-
-void fillRadial(cairo_t* cr, double cx, double cy, double r, const Colour& inner, const Colour& outer) {
-  cairo_pattern_t* gradient = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r);
-  cairo_pattern_add_color_stop_rgba(gradient, 0, inner.r, inner.g, inner.b, inner.a);
-  cairo_pattern_add_color_stop_rgba(gradient, 1, outer.r, outer.g, outer.b, outer.a);
-  cairo_set_source(cr, gradient);
-  cairo_fill(cr);
-  cairo_pattern_destroy(gradient);
-}
-
-void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& a, const Colour& b) {
-  cairo_pattern_t* gradient = cairo_pattern_create_linear(x0, y0, x1, y1);
-  cairo_pattern_add_color_stop_rgba(gradient, 0, a.r, a.g, a.b, a.a);
-  cairo_pattern_add_color_stop_rgba(gradient, 1, b.r, b.g, b.b, b.a);
-  cairo_set_source(cr, gradient);
-  cairo_fill(cr);
-  cairo_pattern_destroy(gradient);
-}
-
 void glow(cairo_t* cr, double cx, double cy, double radius, const Colour& colour) {
   cairo_pattern_t* gradient = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
   cairo_pattern_add_color_stop_rgba(gradient, 0, colour.r, colour.g, colour.b, colour.a);

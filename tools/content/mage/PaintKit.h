@@ -29,13 +29,10 @@ using ::withAlpha;
 using ::lighter;
 using ::darker;
 
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
+using ::ellipse;
 
-// Fills the current path with a radial gradient around (cx, cy): `inner` at the centre,
-// `outer` at radius r.
-void fillRadial(cairo_t* cr, double cx, double cy, double r, const Colour& inner, const Colour& outer);
-// Fills the current path with a linear gradient from (x0, y0) to (x1, y1).
-void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, const Colour& a, const Colour& b);
+using ::fillLinear;
+using ::fillRadial;
 
 // A soft round glow added over what is there: `colour` at the centre fading out at `radius`.
 void glow(cairo_t* cr, double cx, double cy, double radius, const Colour& colour);

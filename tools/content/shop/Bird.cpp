@@ -41,7 +41,7 @@ void paintBody(cairo_t* cr) {
   cairo_close_path(cr);
   setColour(cr, kBack);
   cairo_fill(cr);
-  ellipse(cr, 10, 8, 5.5, 2.6);
+  closedEllipse(cr, 10, 8, 5.5, 2.6);
   fillLinear(cr, 0, 5.4, 0, 10.6, kBack, kBelly);
   circle(cr, 15, 7.2, 2.3);
   setColour(cr, kBack);

@@ -65,7 +65,7 @@ void paintCoat(cairo_t* cr) {
 
 void paintHead(cairo_t* cr) {
   for (double side : {-1.0, 1.0}) {
-    ellipse(cr, 32 + side * 15, 46, 3.2, 4.5);
+    closedEllipse(cr, 32 + side * 15, 46, 3.2, 4.5);
     setColour(cr, darker(kSkin, 0.08));
     cairo_fill_preserve(cr);
     outlined(cr, 0.8);
@@ -73,7 +73,7 @@ void paintHead(cairo_t* cr) {
   // A gold hoop in his right ear.
   circle(cr, 47.5, 52, 2.2);
   stroke(cr, style::kGold, 1.2);
-  ellipse(cr, 32, 45, 14.5, 17);
+  closedEllipse(cr, 32, 45, 14.5, 17);
   cairo_pattern_t* skin = cairo_pattern_create_radial(28, 40, 2, 32, 45, 18);
   cairo_pattern_add_color_stop_rgb(skin, 0, 0.97, 0.80, 0.66);
   cairo_pattern_add_color_stop_rgb(skin, 1, kSkin.r * 0.8, kSkin.g * 0.72, kSkin.b * 0.7);
@@ -120,7 +120,7 @@ void paintMoustache(cairo_t* cr) {
 }
 
 void paintNose(cairo_t* cr) {
-  ellipse(cr, 32, 48, 3.8, 3.4);
+  closedEllipse(cr, 32, 48, 3.8, 3.4);
   fillRadialKeep(cr, 31, 47, 4, rgb(246, 160, 140), rgb(200, 110, 92));
   outlined(cr, 0.8);
 }
@@ -150,7 +150,7 @@ void paintMouth(cairo_t* cr, Mouth mouth) {
       setColour(cr, style::kGold);
       cairo_fill(cr);
       if (mouth == Mouth::Laugh) {
-        ellipse(cr, 32, y + 3.5, 3, 1.5);
+        closedEllipse(cr, 32, y + 3.5, 3, 1.5);
         setColour(cr, rgb(220, 90, 90));
         cairo_fill(cr);
       }
@@ -162,7 +162,7 @@ void paintMouth(cairo_t* cr, Mouth mouth) {
       stroke(cr, kInk, 1.3);
       break;
     case Mouth::Round:
-      ellipse(cr, 32, y + 1, 2.6, 3.2);
+      closedEllipse(cr, 32, y + 1, 2.6, 3.2);
       setColour(cr, rgb(90, 20, 24));
       cairo_fill_preserve(cr);
       outlined(cr, 0.9);
@@ -185,7 +185,7 @@ void paintEye(cairo_t* cr, double x, Eyes eyes, bool winking) {
     return;
   }
   const double ry = eyes == Eyes::Wide ? 3.0 : eyes == Eyes::Sly ? 1.4 : 2.2;
-  ellipse(cr, x, y, 2.8, ry);
+  closedEllipse(cr, x, y, 2.8, ry);
   setColour(cr, rgb(255, 252, 244));
   cairo_fill_preserve(cr);
   outlined(cr, 0.8);
@@ -249,7 +249,7 @@ void paintHat(cairo_t* cr) {
   setColour(cr, style::kGold);
   cairo_fill_preserve(cr);
   outlined(cr, 0.7);
-  ellipse(cr, 32, 30, 30, 5.5);
+  closedEllipse(cr, 32, 30, 30, 5.5);
   fillLinearKeep(cr, 0, 25, 0, 36, lighter(style::kRulers[0].field, 0.1), style::kRulers[0].dark);
   outlined(cr);
   // The crown shows through the brim's middle.
