@@ -2,6 +2,8 @@
 
 #include "app/StateDump.h"
 #include "core/Random.h"
+#include "res/SavegameReader.h"
+#include "res/SavegameWriter.h"
 #include "res/ResourceArchive.h"
 
 #include <expat.h>
@@ -10,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -341,4 +344,121 @@ String CountryManager::raceName(int race) const {
 
 String CountryManager::dragonName(int index) const {
   return index >= 0 && index < int(dragonNames_.size()) ? dragonNames_[size_t(index)] : String();
+}
+
+// The land in a savegame: each cell's 16 integers in field order, then the village count
+// and each village's index, name and eleven integers.
+namespace {
+
+// Index, name length and eleven integers: a village takes at least this many bytes, so a
+// count that promises more villages than the bytes left can hold is refused before any
+// memory is taken for them.
+constexpr size_t kVillageMinBytes = 4 + 4 + 11 * 4;
+// A dragon record takes at least 44 bytes, so no savegame the writer can make holds a
+// dragon list place this high. The owner's real list is checked once players are read.
+constexpr int32_t kMaxDragonPlace = int32_t(SavegameWriter::kCapacity / 44);
+// Far from where a spell's change or the month's arithmetic could overflow.
+constexpr int32_t kMaxAmount = 100000000;
+
+bool within(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
+
+// One line saying what is wrong; the loader then reports the failed load.
+bool refuseState(const char* fault, int at = 0) {
+  std::fprintf(stderr, "CountryManager::loadState(): ERROR: ");
+  std::fprintf(stderr, fault, at);
+  std::fprintf(stderr, " !\n");
+  std::fflush(stderr);
+  return false;
+}
+
+void writeCell(SavegameWriter& out, const MapCell& c) {
+  out.writeInt(c.terrain).writeInt(c.guardDragon).writeInt(c.guardOwner).writeInt(c.x).writeInt(c.y);
+  out.writeInt(c.village).writeInt(c.talisman);
+  for (const CellOrder& order : c.orders) out.writeInt(order.dragon).writeInt(order.task).writeInt(order.effort);
+}
+
+void readCell(SavegameReader& in, MapCell& c) {
+  in.readInt(c.terrain).readInt(c.guardDragon).readInt(c.guardOwner).readInt(c.x).readInt(c.y);
+  in.readInt(c.village).readInt(c.talisman);
+  for (CellOrder& order : c.orders) in.readInt(order.dragon).readInt(order.task).readInt(order.effort);
+}
+
+void writeVillage(SavegameWriter& out, const Village& v) {
+  out.writeInt(v.index).writeString(v.name);
+  out.writeInt(v.race).writeInt(v.owner).writeInt(v.x).writeInt(v.y).writeInt(v.population);
+  out.writeInt(v.industry).writeInt(v.yeomanry).writeInt(v.revolt).writeInt(v.tax);
+  out.writeInt(v.fightsAgainst).writeInt(v.fightMonths);
+}
+
+void readVillage(SavegameReader& in, Village& v) {
+  in.readInt(v.index).readString(v.name);
+  in.readInt(v.race).readInt(v.owner).readInt(v.x).readInt(v.y).readInt(v.population);
+  in.readInt(v.industry).readInt(v.yeomanry).readInt(v.revolt).readInt(v.tax);
+  in.readInt(v.fightsAgainst).readInt(v.fightMonths);
+}
+
+// A guard is an owner and a place together; an order names a dragon place and a task.
+bool cellIsSound(const MapCell& c, int index, int villages) {
+  if (!within(c.terrain, 0, 3) || c.x != index % CountryManager::kColumns || c.y != index / CountryManager::kColumns)
+    return false;
+  if (!within(c.guardOwner, -1, 2) || !within(c.guardDragon, -1, kMaxDragonPlace)) return false;
+  if ((c.guardOwner < 0) != (c.guardDragon < 0)) return false;
+  if (!within(c.village, -1, villages - 1)) return false;
+  for (const CellOrder& order : c.orders)
+    if (!within(order.dragon, -1, kMaxDragonPlace) || !within(order.task, -1, TaskRecall) ||
+        !within(order.effort, 0, 100))
+      return false;
+  return true;
+}
+
+bool villageIsSound(const Village& v, int index, int villages, int races) {
+  return v.index == index && within(v.race, 0, races - 1) && within(v.owner, -1, 2) &&
+         within(v.x, 0, CountryManager::kColumns - 1) && within(v.y, 0, CountryManager::kRows - 1) &&
+         within(v.population, -kMaxAmount, kMaxAmount) && within(v.industry, -kMaxAmount, kMaxAmount) &&
+         within(v.yeomanry, -kMaxAmount, kMaxAmount) && within(v.revolt, 0, 100) && within(v.tax, 0, 100) &&
+         within(v.fightsAgainst, -1, villages - 1) && v.fightsAgainst != index && within(v.fightMonths, 0, 100);
+}
+
+}  // namespace
+
+void CountryManager::saveState(SavegameWriter& out) const {
+  for (const MapCell& c : cells_) writeCell(out, c);
+  out.writeInt(int32_t(villages_.size()));
+  for (const Village& v : villages_) writeVillage(out, v);
+}
+
+bool CountryManager::readState(SavegameReader& in, SavedLand& land) const {
+  for (MapCell& c : land.cells) readCell(in, c);
+  int32_t count = 0;
+  in.readInt(count);
+  if (in.failed()) return refuseState("the savegame ends inside the map");
+  if (count < 3 || size_t(count) > in.remaining() / kVillageMinBytes)
+    return refuseState("a land of %d villages cannot be", count);
+  land.villages.assign(size_t(count), Village{});
+  for (Village& v : land.villages) readVillage(in, v);
+  if (in.failed()) return refuseState("the savegame ends inside the villages");
+  for (int i = 0; i < count; ++i)
+    if (!villageIsSound(land.villages[size_t(i)], i, count, raceCount())) return refuseState("village %d is damaged", i);
+  for (int i = 0; i < kCells; ++i) {
+    const MapCell& c = land.cells[size_t(i)];
+    if (!cellIsSound(c, i, count)) return refuseState("cell %d is damaged", i);
+    // The village a cell names stands on that cell.
+    if (c.village >= 0) {
+      const Village& v = land.villages[size_t(c.village)];
+      if (v.x != c.x || v.y != c.y) return refuseState("cell %d is damaged", i);
+    }
+  }
+  return true;
+}
+
+void CountryManager::commitState(SavedLand&& land) {
+  cells_ = land.cells;
+  villages_ = std::move(land.villages);
+}
+
+bool CountryManager::loadState(SavegameReader& in) {
+  SavedLand land;
+  if (!readState(in, land)) return false;
+  commitState(std::move(land));
+  return true;
 }

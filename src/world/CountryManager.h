@@ -11,6 +11,9 @@
 #include <memory>
 #include <vector>
 
+class SavegameReader;
+class SavegameWriter;
+
 enum Task { TaskAttack = 0, TaskOccupy = 1, TaskRecall = 2 };
 
 struct Race {
@@ -90,6 +93,22 @@ public:
   Village& village(int index) { return villages_[size_t(index)]; }
   int dragonNameCount() const { return int(dragonNames_.size()); }
   String dragonName(int index) const;
+
+  // The land's part of a savegame: every cell, then the villages. Races, names and pictures
+  // are not saved; they come from country.xml.
+  struct SavedLand {
+    std::array<MapCell, kCells> cells{};
+    std::vector<Village> villages;
+  };
+  void saveState(SavegameWriter& out) const;
+  // All or nothing: decodes and checks the land's part, then replaces cells and villages.
+  // False, with a line on standard error and the land untouched, for a damaged part.
+  bool loadState(SavegameReader& in);
+  // The two halves of loadState for a loader that checks a whole file before it changes
+  // anything: readState decodes into a staging copy and checks it against this land (its
+  // races) without touching it; commitState then takes the copy over and cannot fail.
+  bool readState(SavegameReader& in, SavedLand& land) const;
+  void commitState(SavedLand&& land);
 
   const String& playerName(int player) const { return playerNames_[size_t(player)]; }
   const String& moneySingle() const { return moneySingle_; }

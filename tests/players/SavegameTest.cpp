@@ -1,0 +1,262 @@
+#include "core/Random.h"
+#include "platform/Files.h"
+#include "res/SavegameReader.h"
+#include "res/SavegameWriter.h"
+#include "world/CountryManager.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes bytesOf(const SavegameWriter& out) { return Bytes(out.data(), out.data() + out.used()); }
+
+Bytes le(std::initializer_list<int32_t> values) {
+  Bytes bytes;
+  for (int32_t v : values)
+    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(uint8_t(uint32_t(v) >> shift));
+  return bytes;
+}
+
+Bytes operator+(Bytes a, const Bytes& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+void putInt(Bytes& bytes, size_t at, int32_t value) {
+  const Bytes four = le({value});
+  std::copy(four.begin(), four.end(), bytes.begin() + long(at));
+}
+
+Bytes text(int32_t length, const std::string& bytes) {
+  Bytes out = le({length});
+  out.insert(out.end(), bytes.begin(), bytes.end());
+  return out;
+}
+
+TEST(SavegameEncodingTest, IntegersBoolsAndStringsAreLittleEndianWithALengthInFront) {
+  SavegameWriter out("unused.sve");
+  ASSERT_TRUE(out.ready());
+  out.writeInt(0x12345678).writeInt(-2).writeBool(true).writeString("").writeString("Ab");
+  const Bytes expected = text(0x12345678, "") + le({-2, 1, 0}) + text(2, "Ab");
+  EXPECT_EQ(bytesOf(out), expected);
+
+  SavegameReader in(expected + le({2}));
+  int32_t a = 0, b = 0;
+  bool one = false, two = false;
+  String empty("x"), ab;
+  in.readInt(a).readInt(b).readBool(one).readString(empty).readString(ab).readBool(two);
+  EXPECT_FALSE(in.failed());
+  EXPECT_EQ(std::make_tuple(a, b, one, two), std::make_tuple(0x12345678, -2, true, true));  // any nonzero is true
+  EXPECT_STREQ(empty.c_str(), "");
+  EXPECT_STREQ(ab.c_str(), "Ab");
+}
+
+TEST(SavegameEncodingTest, ReadsNeverPassTheEndAndAFailureSticks) {
+  SavegameReader cut(Bytes{1, 2, 3});
+  int32_t value = 7;
+  cut.readInt(value);
+  EXPECT_TRUE(cut.failed());
+  EXPECT_EQ(value, 0);
+  // A string longer than the bytes left, of negative length, holding a zero byte.
+  for (const Bytes& bytes : {text(9, "abcd"), text(-1, "abcd"), text(3, std::string("a\0b", 3))}) {
+    SavegameReader in(bytes + le({9}));
+    String name("x");
+    in.readString(name);
+    EXPECT_TRUE(in.failed());
+    EXPECT_STREQ(name.c_str(), "");
+    in.readInt(value);  // bytes are left, but a failed reader reads nothing more
+    EXPECT_EQ(value, 0);
+  }
+}
+
+TEST(SavegameFileTest, StoresBesideTheProgramAndNeverWritesPastItsBuffer) {
+  const fs::path folder = fs::path(::testing::TempDir()) / ("savegame-" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  platform::setProgramPath((folder / "nupavane").string());
+
+  SavegameWriter full("full.sve");
+  for (size_t i = 0; i < SavegameWriter::kCapacity / 4; ++i) full.writeInt(int32_t(i));
+  EXPECT_EQ(full.used(), SavegameWriter::kCapacity);
+  ::testing::internal::CaptureStderr();
+  EXPECT_TRUE(full.store());  // exactly full: warned about, but whole
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "SavegameWriter::store(): WARNING: used buffer (102400) larger than allocated buffer (102400) !\n");
+  SavegameReader stored("full.sve");
+  EXPECT_EQ(stored.size(), SavegameWriter::kCapacity);
+  int32_t last = 0;
+  for (size_t i = 0; i < SavegameWriter::kCapacity / 4; ++i) stored.readInt(last);
+  EXPECT_EQ(last, int32_t(SavegameWriter::kCapacity / 4 - 1));
+  full.writeInt(1);  // no room left
+  EXPECT_EQ(full.used(), SavegameWriter::kCapacity);
+  EXPECT_FALSE(SavegameReader("missing.sve").valid());
+
+  SavegameWriter over("over.sve");
+  for (size_t i = 0; i < SavegameWriter::kCapacity / 4 - 1; ++i) over.writeInt(0);
+  over.writeString("abc").writeInt(9);  // 7 bytes do not fit into the last 4: left out whole, and all after
+  EXPECT_EQ(over.used(), SavegameWriter::kCapacity - 4);
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(over.store());  // a cut savegame would not load
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("used buffer (102407)"), std::string::npos);
+  EXPECT_FALSE(fs::exists(folder / "over.sve"));
+  platform::setProgramPath("");
+  fs::remove_all(folder);
+}
+
+// The land's part, inside a file as the game writes it: magic word, round, land.
+const char* const kRaces = R"(<race name="Fenfolk" color="#4a6"/><race name="Reedkin" color="#a64"/>)";
+constexpr int32_t kMagic = int32_t(0xDEAD0012);
+constexpr size_t kVillages = 8 + 19200;  // the village count, then the villages
+
+std::string village(const char* name, const char* race, const char* position) {
+  return std::string("<village name=\"") + name + "\"><race>" + race + "</race><position>" + position +
+         "</position><population>500</population><industry>7</industry><yeomanry>9</yeomanry></village>";
+}
+
+std::unique_ptr<CountryManager> land(const std::string& villages, const char* races = kRaces) {
+  const std::string text = std::string("<country>") + races + villages + "</country>";
+  auto country = CountryManager::fromXml(text.data(), text.size());
+  EXPECT_EQ(country->failure().length(), 0) << country->failure().c_str();
+  return country;
+}
+
+Bytes saveFile(const CountryManager& country) {
+  SavegameWriter out("unused.sve");
+  out.writeInt(kMagic).writeInt(7);
+  country.saveState(out);
+  return bytesOf(out);
+}
+
+bool loadFile(CountryManager& country, const Bytes& bytes) {
+  SavegameReader in(bytes);
+  int32_t magic = 0, round = 0;
+  in.readInt(magic).readInt(round);
+  return country.loadState(in);
+}
+
+// Where village k's name length lies, and where its field f (race 0 ... fightMonths 10) does.
+size_t villageAt(const Bytes& bytes, int k) {
+  size_t at = kVillages + 4;
+  for (int i = 0; i < k; ++i) at += 8 + bytes[at + 4] + 44;
+  return at;
+}
+size_t nameAt(const Bytes& bytes, int k) { return villageAt(bytes, k) + 4; }
+size_t fieldAt(const Bytes& bytes, int k, int f) { return villageAt(bytes, k) + 8 + bytes[nameAt(bytes, k)] + 4 * size_t(f); }
+size_t cellAt(int cell, int field) { return 8 + 64 * size_t(cell) + 4 * size_t(field); }
+
+class LandSavegameTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    seedRandom(5);
+    played = land(village("Millbrook", "Fenfolk", "3,4") + village("Tarnby", "Reedkin", "10,5") +
+                  village("Cold Ford", "Fenfolk", "18,13"));
+    MapCell& millbrook = played->cell(2, 3);
+    std::tie(millbrook.guardOwner, millbrook.guardDragon) = std::make_tuple(1, 2);
+    millbrook.orders[2] = {0, TaskOccupy, 45};
+    Village& v = played->village(0);
+    std::tie(v.owner, v.revolt, v.tax, v.fightsAgainst, v.fightMonths) = std::make_tuple(1, 71, 30, 1, 2);
+    std::tie(played->village(1).fightsAgainst, played->village(1).fightMonths) = std::make_tuple(0, 2);
+    played->village(2).population = -20;  // spells may take a village below nothing
+
+    seedRandom(9);
+    other = land(village("Ashby", "Reedkin", "1,1") + village("Brill", "Fenfolk", "5,9") +
+                 village("Cray", "Reedkin", "7,2") + village("Dunmore", "Fenfolk", "20,15"));
+    other->cell(0, 0).orders[0] = {1, TaskAttack, 100};
+  }
+  std::unique_ptr<CountryManager> played, other;
+};
+
+TEST_F(LandSavegameTest, CellsAndVillagesLieWhereTheFileLayoutPutsThem) {
+  const Bytes file = saveFile(*played);
+  ASSERT_EQ(file.size(), kVillages + 4 + 3 * (8 + 44) + 9 + 6 + 9);
+  EXPECT_EQ(Bytes(file.begin(), file.begin() + 8), le({kMagic, 7}));
+  // Cell 62 (column 2, row 3): terrain, guard dragon and owner, x, y, village, talisman
+  // (all three villages hold a part), then the orders of players 0, 1, 2.
+  const Bytes cell62 = le({2, 2, 1, 2, 3, 0, 1, -1, -1, 0, -1, -1, 0, 0, 1, 45});
+  EXPECT_EQ(Bytes(file.begin() + 8 + 64 * 62, file.begin() + 8 + 64 * 63), cell62);
+  EXPECT_EQ(Bytes(file.begin() + 8, file.begin() + 8 + 64), le({0, -1, -1, 0, 0, -1, 0, -1, -1, 0, -1, -1, 0, -1, -1, 0}));
+  const Bytes villages = le({3, 0}) + text(9, "Millbrook") + le({0, 1, 2, 3, 500, 7, 9, 71, 30, 1, 2});
+  EXPECT_EQ(Bytes(file.begin() + kVillages, file.begin() + long(kVillages + villages.size())), villages);
+}
+
+TEST_F(LandSavegameTest, ALoadedLandSavesToTheSameBytes) {
+  const Bytes file = saveFile(*played);
+  ASSERT_TRUE(loadFile(*other, file));
+  EXPECT_EQ(other->villageCount(), 3);
+  EXPECT_STREQ(other->village(1).name.c_str(), "Tarnby");
+  EXPECT_EQ(other->cell(0, 0).orders[0].dragon, -1);
+  EXPECT_EQ(saveFile(*other), file);
+}
+
+TEST_F(LandSavegameTest, AFileCutAnywhereIsRefusedAndTheLandUntouched) {
+  const Bytes file = saveFile(*played);
+  const Bytes before = saveFile(*other);
+  ::testing::internal::CaptureStderr();
+  for (size_t length = 0; length < file.size(); ++length)
+    ASSERT_FALSE(loadFile(*other, Bytes(file.begin(), file.begin() + long(length)))) << "cut at " << length;
+  ::testing::internal::GetCapturedStderr();
+  // A partial load would have left some of the saved land behind.
+  EXPECT_EQ(saveFile(*other), before);
+}
+
+TEST_F(LandSavegameTest, EveryDamagedValueIsRefusedAndTheLandUntouched) {
+  const Bytes file = saveFile(*played);
+  const Bytes before = saveFile(*other);
+  const std::vector<std::pair<const char*, std::function<void(Bytes&)>>> damages = {
+      {"huge village count", [](Bytes& b) { putInt(b, kVillages, 0x7fffffff); }},
+      {"one village too many", [](Bytes& b) { putInt(b, kVillages, 4); }},
+      {"too few villages for the talisman", [](Bytes& b) { putInt(b, kVillages, 2); }},
+      {"race beyond the races", [](Bytes& b) { putInt(b, fieldAt(b, 1, 0), 2); }},
+      {"no race", [](Bytes& b) { putInt(b, fieldAt(b, 0, 0), -1); }},
+      {"column off the map", [](Bytes& b) { putInt(b, fieldAt(b, 2, 2), 20); }},
+      {"row off the map", [](Bytes& b) { putInt(b, fieldAt(b, 2, 3), 15); }},
+      {"name past the end", [](Bytes& b) { putInt(b, nameAt(b, 2), 0x7fffffff); }},
+      {"negative name length", [](Bytes& b) { putInt(b, nameAt(b, 1), -4); }},
+      {"zero byte in a name", [](Bytes& b) { b[nameAt(b, 0) + 6] = 0; }},
+      {"owner 3", [](Bytes& b) { putInt(b, fieldAt(b, 0, 1), 3); }},
+      {"revolt above 100", [](Bytes& b) { putInt(b, fieldAt(b, 0, 7), 101); }},
+      {"war against itself", [](Bytes& b) { putInt(b, fieldAt(b, 2, 9), 2); }},
+      {"village index out of order", [](Bytes& b) { putInt(b, villageAt(b, 1), 0); }},
+      {"terrain 4", [](Bytes& b) { putInt(b, cellAt(5, 0), 4); }},
+      {"guard owner 3", [](Bytes& b) { putInt(b, cellAt(62, 2), 3); }},
+      {"guard without owner", [](Bytes& b) { putInt(b, cellAt(62, 2), -1); }},
+      {"guard place too high", [](Bytes& b) { putInt(b, cellAt(62, 1), 0x7fffffff); }},
+      {"cell names no village", [](Bytes& b) { putInt(b, cellAt(0, 5), 3); }},
+      {"cell names a village elsewhere", [](Bytes& b) { putInt(b, cellAt(62, 5), 1); }},
+      {"task 3", [](Bytes& b) { putInt(b, cellAt(62, 14), 3); }},
+      {"effort 101", [](Bytes& b) { putInt(b, cellAt(62, 15), 101); }},
+  };
+  ::testing::internal::CaptureStderr();
+  for (const auto& [what, damage] : damages) {
+    Bytes bytes = file;
+    damage(bytes);
+    EXPECT_FALSE(loadFile(*other, bytes)) << what;
+    EXPECT_TRUE(saveFile(*other) == before) << what;
+  }
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find("CountryManager::loadState(): ERROR: village 1 is damaged !\n"), std::string::npos);
+  EXPECT_NE(said.find("CountryManager::loadState(): ERROR: cell 62 is damaged !\n"), std::string::npos);
+}
+
+TEST_F(LandSavegameTest, VillageRacesAreCheckedAgainstTheRunningGame) {
+  auto oneRace = land(village("A", "Fenfolk", "1,1") + village("B", "Fenfolk", "2,2") + village("C", "Fenfolk", "3,3"),
+                      R"(<race name="Fenfolk" color="#4a6"/>)");
+  const Bytes before = saveFile(*oneRace);
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(loadFile(*oneRace, saveFile(*played)));  // Tarnby's people are Reedkin
+  ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(saveFile(*oneRace), before);
+}
+
+}  // namespace
