@@ -7,6 +7,7 @@
 #include "res/Files.h"
 #include "res/ResourceArchive.h"
 #include "sound/Sound.h"
+#include "players/ItemManager.h"
 #include "world/CountryManager.h"
 #include "screens/CreditScreen.h"
 #include "screens/IntroScreen.h"
@@ -33,6 +34,7 @@ std::vector<std::unique_ptr<Screen>>& screens() {
 void releaseGame() {
   ScreenManager::instance().clear();
   FontManager::destroy();
+  ItemManager::destroy();
   CountryManager::destroy();
   closeGraphicsArchive();
 }
@@ -48,6 +50,7 @@ GameApplication::~GameApplication() = default;
 void GameApplication::start() {
   loadFonts();
   applySettings();
+  loadItems();
   createWorld();
   restartRequested = false;
   registerScreens();
@@ -91,6 +94,12 @@ void GameApplication::applySettings() {
   setKeyMapping(words[2], words[3], words[4], words[5]);
   turned = words[6] != 0;
   if (words[7] == 0) Sound::instance().mute();
+}
+
+// The item catalogue lives for the whole run; a catalogue the game cannot use ends it
+// (the catalogue has said why).
+void GameApplication::loadItems() {
+  if (ItemManager::instance().failure().length() > 0) std::exit(1);
 }
 
 // A new land for a new game, read again from its file; a land the game cannot play ends

@@ -20,6 +20,7 @@ public:
 private:
   void loadFonts();
   void applySettings();
+  void loadItems();
   void createWorld();
   void startSound();
   void registerScreens();
