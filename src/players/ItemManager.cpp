@@ -1,7 +1,9 @@
 #include "players/ItemManager.h"
 
 #include "app/StateDump.h"
+#include "core/Diagnostics.h"
 #include "res/ResourceArchive.h"
+#include "res/XmlAttributes.h"
 
 #include <expat.h>
 
@@ -15,17 +17,6 @@
 namespace {
 
 ItemManager* theCatalogue = nullptr;
-
-void complain(const char* line) {
-  std::fputs(line, stderr);
-  std::fflush(stderr);
-}
-
-const char* attribute(const char** attributes, const char* name) {
-  for (int i = 0; attributes[i]; i += 2)
-    if (std::strcmp(attributes[i], name) == 0) return attributes[i + 1];
-  return nullptr;
-}
 
 void onStart(void* catalogue, const char* name, const char** attributes) {
   static_cast<ItemManager*>(catalogue)->XMLStartTag(name, attributes);
@@ -126,7 +117,7 @@ void ItemManager::XMLStartTag(const char* name, const char** attributes) {
   };
   const char* values[5];
   for (int i = 0; i < 5; ++i) {
-    values[i] = attribute(attributes, kRequired[i][0]);
+    values[i] = xmlAttribute(attributes, kRequired[i][0]);
     if (!values[i]) return complain(kRequired[i][1]);
   }
   Item* item = new (std::nothrow)

@@ -1,10 +1,12 @@
 #include "world/CountryManager.h"
 
 #include "app/StateDump.h"
+#include "core/Diagnostics.h"
 #include "core/Random.h"
+#include "res/ResourceArchive.h"
 #include "res/SavegameReader.h"
 #include "res/SavegameWriter.h"
-#include "res/ResourceArchive.h"
+#include "res/XmlAttributes.h"
 
 #include <expat.h>
 
@@ -17,17 +19,6 @@
 namespace {
 
 CountryManager* theLand = nullptr;
-
-void complain(const char* line) {
-  std::fputs(line, stderr);
-  std::fflush(stderr);
-}
-
-const char* attribute(const char** attributes, const char* name) {
-  for (int i = 0; attributes[i]; i += 2)
-    if (std::strcmp(attributes[i], name) == 0) return attributes[i + 1];
-  return nullptr;
-}
 
 void onStart(void* land, const char* name, const char** attributes) {
   static_cast<CountryManager*>(land)->XMLStartTag(name, attributes);
@@ -211,7 +202,7 @@ void CountryManager::XMLStartTag(const char* name, const char** attributes) {
                   tag, attr);
     complain(line);
   };
-  const char* nameAttribute = attribute(attributes, "name");
+  const char* nameAttribute = xmlAttribute(attributes, "name");
   const std::string element = name;
   if (element == "village") {
     if (!nameAttribute) return missing("village", "name");
@@ -222,7 +213,7 @@ void CountryManager::XMLStartTag(const char* name, const char** attributes) {
   } else if (element == "race") {
     if (!nameAttribute) {
       charDataTarget_ = Target::Race;
-    } else if (const char* colour = attribute(attributes, "color")) {
+    } else if (const char* colour = xmlAttribute(attributes, "color")) {
       races_.push_back({String(nameAttribute), String(colour)});
     } else {
       missing("race", "color");
@@ -239,8 +230,8 @@ void CountryManager::XMLStartTag(const char* name, const char** attributes) {
     if (!nameAttribute) return missing("playerX", "name");
     playerNames_[element[6] - '1'] = nameAttribute;
   } else if (element == "money") {
-    const char* single = attribute(attributes, "name_single");
-    const char* multi = attribute(attributes, "name_multi");
+    const char* single = xmlAttribute(attributes, "name_single");
+    const char* multi = xmlAttribute(attributes, "name_multi");
     if (!single) return missing("money", "name_single");
     if (!multi) return missing("money", "name_multi");
     moneySingle_ = single;

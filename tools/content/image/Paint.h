@@ -3,6 +3,8 @@
 
 #include <cairo.h>
 
+#include <cstdint>
+
 struct Colour {
   double r, g, b, a = 1.0;
 };
@@ -31,3 +33,18 @@ void fillVertical(cairo_t* cr, double y0, double y1, const Colour& top, const Co
 // A few hundred faint specks of `c` over the rectangle: painted texture, always the same
 // for the same seed.
 void speckle(cairo_t* cr, double x, double y, double w, double h, const Colour& c, int count, unsigned seed);
+
+// A seeded sequence of numbers in [0, 1) for scattering details: the same picture on every
+// build. Each family gives its own salt, so equal seeds in two families differ.
+class SeededDice {
+public:
+  SeededDice(unsigned seed, unsigned salt) : state_(seed * 2654435761u + salt) {}
+  double next() {
+    state_ = state_ * 1664525u + 1013904223u;
+    return double(state_ >> 8) / 16777216.0;
+  }
+  double between(double lo, double hi) { return lo + (hi - lo) * next(); }
+
+private:
+  uint32_t state_;
+};

@@ -42,17 +42,8 @@ void circle(cairo_t* cr, double cx, double cy, double r);
 void sparkle(cairo_t* cr, double cx, double cy, double r, const Colour& c);
 
 // A deterministic sequence of numbers in [0, 1) for scattering details.
-class Scatter {
-public:
-  explicit Scatter(unsigned seed) : state_(seed * 2654435761u + 7u) {}
-  double next() {
-    state_ = state_ * 1664525u + 1013904223u;
-    return double(state_ >> 8) / 16777216.0;
-  }
-  double between(double lo, double hi) { return lo + (hi - lo) * next(); }
-
-private:
-  unsigned state_;
+struct Scatter : ::SeededDice {
+  explicit Scatter(unsigned seed) : ::SeededDice(seed, 7u) {}
 };
 
 }  // namespace brush

@@ -10,18 +10,9 @@
 
 namespace paintkit {
 
-// A seeded generator of numbers in [0, 1): the same picture on every build.
-class Dice {
-public:
-  explicit Dice(unsigned seed) : state_(seed * 2654435761u + 977u) {}
-  double next() {
-    state_ = state_ * 1664525u + 1013904223u;
-    return double(state_ >> 8) / 16777216.0;
-  }
-  double between(double lo, double hi) { return lo + (hi - lo) * next(); }
-
-private:
-  uint32_t state_;
+// The shared seeded generator, with this family's salt.
+struct Dice : ::SeededDice {
+  explicit Dice(unsigned seed) : ::SeededDice(seed, 977u) {}
 };
 
 using ::mix;
