@@ -1,5 +1,9 @@
 #include "players/SpellMixing.h"
 
+#include "players/Player.h"
+#include "core/Random.h"
+#include "world/CountryManager.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -56,3 +60,17 @@ void SpellMixing::resetDials() {
 
 void SpellMixing::setBunsen(int steps) { bunsen_ = std::clamp(steps, 0, kDialSteps - 1); }
 void SpellMixing::setCondenser(int steps) { condenser_ = std::clamp(steps, 0, kDialSteps - 1); }
+
+const char* SpellMixing::cast(Player& caster, CountryManager& land) const {
+  if (!canCast()) return nullptr;
+  if (target_.kind == SpellKind::Dragon) {
+    if (Dragon* dragon = caster.dragon(target_.index)) {
+      dragon->setAttribute(2, dragon->attribute(2) + randomNumber() % 9 - 4);
+      dragon->setAttribute(Dragon::kHealth, dragon->attribute(Dragon::kHealth) + randomNumber() % 9 - 4);
+      dragon->setAttribute(0, dragon->attribute(0) + 1);
+    }
+  } else if (target_.kind == SpellKind::Village) {
+    if (target_.index < land.villageCount()) land.village(target_.index).population += randomNumber() % 65 - 32;
+  }
+  return castMessage(target_.kind);
+}

@@ -6,6 +6,9 @@
 
 #include "app/Screen.h"
 
+class CountryManager;
+class Player;
+
 #include <cstdint>
 
 // The kind of a spell's target; the number is what the drop diagnostic prints.
@@ -61,6 +64,12 @@ public:
   bool tooPowerful() const { return tooPowerful_; }
   // Leaving by the cast exit casts only a controlled spell with at least one item in it.
   bool canCast() const { return !tooPowerful_ && dropped_ > 0; }
+  // Casts the spell on its target when it may be cast, and returns what the player is
+  // told; null when nothing was cast. A dragon spell changes attribute 2 and health by -4
+  // to +4 (two draws) and attribute 0 by +1, each change only when it stays within 0 to
+  // 99; a village spell changes the population by -32 to +32 (one draw). A target that
+  // does not exist is left alone and draws nothing; the spell still counts as cast.
+  const char* cast(Player& caster, CountryManager& land) const;
 
 private:
   SpellTarget target_;
