@@ -46,6 +46,11 @@ void writeLand(StateWriter& out) {
     out.put(at + "fightsAgainst", v.fightsAgainst);
     out.put(at + "fightMonths", v.fightMonths);
   }
+  // One line per war, in the order of the fight report: the two villages and its months.
+  const std::vector<CountryManager::War> wars = land.wars();
+  for (size_t i = 0; i < wars.size(); ++i)
+    out.put("war." + std::to_string(i), std::to_string(wars[i].first) + " " + std::to_string(wars[i].second) + " " +
+                                            std::to_string(wars[i].months));
   // Only the cells with something on them: a guard, a talisman part or an order.
   for (int i = 0; i < CountryManager::kCells; ++i) {
     const MapCell& c = land.cell(i);
@@ -74,6 +79,7 @@ CountryManager& CountryManager::instance() {
       complain(theLand->failure_.c_str());
     } else {
       theLand->loadCountry(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+      if (theLand->failure_.length() == 0) theLand->updateFights();
     }
     addStateSection(writeLand);
   }
@@ -87,9 +93,17 @@ void CountryManager::destroy() {
   theLand = nullptr;
 }
 
+CountryManager& CountryManager::install(std::unique_ptr<CountryManager> land) {
+  destroy();
+  theLand = land.release();
+  addStateSection(writeLand);
+  return *theLand;
+}
+
 std::unique_ptr<CountryManager> CountryManager::fromXml(const char* text, size_t length) {
   std::unique_ptr<CountryManager> land(new CountryManager());
   land->loadCountry(text, length);
+  if (land->failure_.length() == 0) land->updateFights();
   return land;
 }
 

@@ -13,6 +13,7 @@
 
 class SavegameReader;
 class SavegameWriter;
+class Screen;
 
 enum Task { TaskAttack = 0, TaskOccupy = 1, TaskRecall = 2 };
 
@@ -72,6 +73,9 @@ public:
   // Reads a land from the bytes of a country.xml: what the constructor does with the
   // archive's file, open to tests.
   static std::unique_ptr<CountryManager> fromXml(const char* text, size_t length);
+  // Makes such a land the one instance() hands out, replacing any other (tests, the
+  // simulation).
+  static CountryManager& install(std::unique_ptr<CountryManager> land);
 
   // Empty when the land was read; otherwise what is wrong with it.
   const String& failure() const { return failure_; }
@@ -110,6 +114,29 @@ public:
   bool readState(SavegameReader& in, SavedLand& land) const;
   void commitState(SavedLand&& land);
 
+  // The month of the whole land, after every ruler's own month: wars, taxes and revolts,
+  // fights in the air and on the ground, the talisman, defeat and poverty; then every
+  // order is cleared. The fights and deaths are shown through nested screens opened over
+  // `caller`. Returns the month's report, one line per event.
+  std::vector<String> processMonth(Screen* caller);
+  // The player who completed the talisman in the last processMonth, or -1.
+  int talismanWinner() const { return talismanWinner_; }
+  // Wars between villages: ends those that have lasted long enough and starts new ones.
+  void updateFights();
+  // One line per war: "%s fights against %s\n".
+  std::vector<String> fightReport() const;
+  // The wars in the report's order: each named from the village that comes first in the
+  // list, with its partner and the months the war has lasted.
+  struct War {
+    int first = -1;
+    int second = -1;
+    int months = 0;
+  };
+  std::vector<War> wars() const;
+  // The villages, their owners' marks, guards and the current player's orders, over the
+  // 640 x 480 map picture.
+  void drawVillages(Bitmap& target);
+
   const String& playerName(int player) const { return playerNames_[size_t(player)]; }
   const String& moneySingle() const { return moneySingle_; }
   const String& moneyMulti() const { return moneyMulti_; }
@@ -130,6 +157,10 @@ private:
   bool checkLand();
   void placeTalisman();
   void loadImages();
+  // The wars between villages: those that end this month, then the new ones.
+  int advanceWars();
+  void startWars(int count);
+  bool warCanStart() const;
 
   std::array<MapCell, kCells> cells_{};
   std::vector<Race> races_;
@@ -142,4 +173,5 @@ private:
   String moneySingle_, moneyMulti_, areaName_, timeName_;
   std::vector<String> dragonNames_;
   String failure_;
+  int talismanWinner_ = -1;
 };
