@@ -8,6 +8,7 @@
 #include "res/ResourceArchive.h"
 #include "sound/Sound.h"
 #include "players/ItemManager.h"
+#include "players/PlayerManager.h"
 #include "world/CountryManager.h"
 #include "screens/CreditScreen.h"
 #include "screens/IntroScreen.h"
@@ -30,12 +31,14 @@ std::vector<std::unique_ptr<Screen>>& screens() {
 }
 
 // What the game holds is let go when the program ends, however it ends: the screens'
-// names, the fonts, the graphics archive. (The application then shows the task bar again.)
+// names, the fonts, the item catalogue, the land and its rulers, the graphics archive.
+// (The application then shows the task bar again.)
 void releaseGame() {
   ScreenManager::instance().clear();
   FontManager::destroy();
   ItemManager::destroy();
   CountryManager::destroy();
+  PlayerManager::destroy();
   closeGraphicsArchive();
 }
 
@@ -52,6 +55,7 @@ void GameApplication::start() {
   applySettings();
   loadItems();
   createWorld();
+  createPlayers();
   restartRequested = false;
   registerScreens();
   startSound();
@@ -61,6 +65,8 @@ void GameApplication::start() {
     clearScreen(0);
     CountryManager::destroy();
     createWorld();
+    PlayerManager::destroy();
+    createPlayers();
     ScreenManager::instance().runScreens(String("START"), 0);
   }
 }
@@ -107,6 +113,10 @@ void GameApplication::loadItems() {
 void GameApplication::createWorld() {
   if (CountryManager::instance().failure().length() > 0) std::exit(1);
 }
+
+// A new game's rulers: the players answer the new-game questions now, before the screens
+// are made.
+void GameApplication::createPlayers() { PlayerManager::instance(); }
 
 // The music and every effect are loaded now; a missing one ends the game (the sound
 // system has said which).

@@ -22,6 +22,7 @@ private:
   void applySettings();
   void loadItems();
   void createWorld();
+  void createPlayers();
   void startSound();
   void registerScreens();
 };

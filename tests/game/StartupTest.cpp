@@ -4,6 +4,7 @@
 #include "app/StateDump.h"
 #include "platform/Files.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "players/PlayerManager.h"
 #include "res/Files.h"
 #include "support/TestContent.h"
 
@@ -26,6 +27,7 @@ protected:
     platform::setCurrent(&backend);
   }
   void TearDown() override {
+    PlayerManager::destroy();  // the next start asks its questions again
     platform::setCurrent(nullptr);
     platform::setProgramPath("");
   }
@@ -34,13 +36,19 @@ protected:
     std::memcpy(data, words, sizeof data);
     ASSERT_TRUE(writeBesideProgram("settings.dta", data, bytes));
   }
-  // Starts the game with a script that ends it on the title screen's start button. A failing
-  // line ends the test program with status 3 and says which.
-  // `start` is where the start button shows in the window: elsewhere when the picture is
-  // upside down.
-  void play(const std::string& checks, const std::string& start = "240 200") {
+  // Starts the game with a script that answers the new-game questions ("2 Comp.", then
+  // character 0) and ends it on the title screen's start button. A failing line ends the
+  // test program with status 3 and says which.
+  // Points are where things show in the window: elsewhere when the picture is upside down.
+  void play(const std::string& checks, bool upsideDown = false) {
+    auto at = [&](int x, int y) {
+      return upsideDown ? std::to_string(319 - x) + " " + std::to_string(240 - y)
+                        : std::to_string(x) + " " + std::to_string(y);
+    };
+    const std::string answers = "wait 200\ntap " + at(223, 47) + "\nwait 200\ntap " + at(73, 87) + "\n";
+    const std::string text = answers + "until START 30000\n" + checks + "wait 50\ntap " + at(240, 200) + "\n";
     std::string error;
-    ASSERT_TRUE(script.load("until START 30000\n" + checks + "wait 50\ntap " + start + "\n", error)) << error;
+    ASSERT_TRUE(script.load(text, error)) << error;
     app.setScript(&script);
     ASSERT_EQ(app.open(), Application::OpenResult::Opened);
     app.start();
@@ -53,12 +61,12 @@ protected:
 };
 
 TEST_F(StartupTest, WithoutSettingsTheDefaultsStay) {
-  play("expect app.turned 1\nexpect app.keyMapping 5 4 6 7\n");
+  play("expect app.turned 1\nexpect app.keyMapping 5 4 6 7\nexpect player.0.type 256\nexpect player.1.type 1\n");
 }
 
 TEST_F(StartupTest, SettingsTurnThePictureAndMapTheKeys) {
   writeSettings({0, 0x3FF00000, 4, 5, 7, 6, 0, 1});
-  play("expect app.turned 0\nexpect app.keyMapping 4 5 7 6\n", "79 40");
+  play("expect app.turned 0\nexpect app.keyMapping 4 5 7 6\nexpect player.0.type 256\n", true);
 }
 
 TEST_F(StartupTest, AShortSettingsFileIsIgnored) {

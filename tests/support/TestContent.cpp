@@ -42,6 +42,15 @@ std::vector<uint8_t> plainBmp(int width, int height, uint16_t colour) {
   return writeBmp24(image);
 }
 
+std::vector<uint8_t> plainGif(int width, int height, uint16_t colour) {
+  IndexedImage image;
+  image.width = width;
+  image.height = height;
+  image.palette = {rgbOf(colour), kMagenta};
+  image.indices.assign(size_t(width) * size_t(height), 0);
+  return writeGif(image);
+}
+
 }  // namespace
 
 bool glyphPixelIsInk(int stripColumn, int row) { return (stripColumn * 3 + row) % 5 != 0; }
@@ -57,6 +66,11 @@ std::string writeGraphicsArchive(const std::string& testName) {
   archive.add("gfx\\dialog.bmp", plainBmp(298, 70, kPanelColour));
   archive.add("gfx\\gui\\button_off.bmp", plainBmp(60, 24, kButtonOff));
   archive.add("gfx\\gui\\button_on.bmp", plainBmp(60, 24, kButtonOn));
+  // The new game's character choice.
+  archive.add("gfx\\dialog_large.gif", plainGif(298, 150, kPanelColour));
+  archive.add("gfx\\choose\\p0.bmp", plainBmp(74, 84, kButtonOff));
+  archive.add("gfx\\choose\\p1.bmp", plainBmp(60, 106, kButtonOff));
+  archive.add("gfx\\choose\\p2.bmp", plainBmp(74, 91, kButtonOff));
   // The game's own descriptions: the land the start-up reads.
   for (const char* file : {"country.xml", "items.xml", "magic.xml"}) {
     auto bytes = platform::readFile(std::string(NUPAVANE_SOURCE_DIR) + "/data/" + file);
