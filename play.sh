@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DNUPAVANE_TESTS=OFF -DNUPAVANE_BENCH=OFF >/dev/null
-cmake --build build/release -j"$(nproc)" --target nupavane content >/dev/null
+cmake --build build/release -j"$(nproc)" --target nupavane nupavane-sim content >/dev/null
 headless=no
 for arg in "$@"; do [[ "$arg" == --headless || "$arg" == --help || "$arg" == --version ]] && headless=yes; done
 if [[ $headless == no && -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${SDL_VIDEODRIVER:-}" ]]; then

@@ -1,0 +1,25 @@
+# nupavane-sim plays the same game twice from one seed: the two outputs must be equal,
+# hold a line per month, and the game must have ended at least once.
+foreach(run 1 2)
+  execute_process(COMMAND ${SIM} --seed 11 --months 500 --players human,computer,computer
+                  OUTPUT_VARIABLE out${run} ERROR_VARIABLE err${run} RESULT_VARIABLE status${run})
+  if(NOT status${run} EQUAL 0)
+    message(FATAL_ERROR "run ${run} ended with ${status${run}}: ${err${run}}")
+  endif()
+endforeach()
+if(NOT out1 STREQUAL out2)
+  message(FATAL_ERROR "the two runs of one seed differ")
+endif()
+string(REGEX MATCHALL "month [0-9]+: crystals" months "${out1}")
+list(LENGTH months count)
+if(NOT count EQUAL 500)
+  message(FATAL_ERROR "expected 500 month lines, found ${count}")
+endif()
+if(NOT out1 MATCHES "game 1 ends in month [0-9]+: ")
+  message(FATAL_ERROR "no game came to an end in 500 months")
+endif()
+execute_process(COMMAND ${SIM} --seed 12 --months 500 --players human,computer,computer
+                OUTPUT_VARIABLE other ERROR_QUIET)
+if(other STREQUAL out1)
+  message(FATAL_ERROR "another seed played the same game")
+endif()
