@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "players/PlayerManager.h"
 #include "players/Savegame.h"
+#include "players/SavegameBytes.h"
 #include "res/SavegameReader.h"
 #include "res/SavegameWriter.h"
 #include "world/CountryManager.h"
@@ -18,21 +19,9 @@
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+using namespace savebytes;
 
 constexpr int kCatalogue = 24;  // items in data/items.xml
-
-Bytes le(std::initializer_list<int32_t> values) {
-  Bytes bytes;
-  for (int32_t v : values)
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(uint8_t(uint32_t(v) >> shift));
-  return bytes;
-}
-
-Bytes operator+(Bytes a, const Bytes& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
 
 Bytes text(const std::string& s) { return le({int32_t(s.size())}) + Bytes(s.begin(), s.end()); }
 

@@ -1,5 +1,6 @@
 #include "core/Random.h"
 #include "platform/Files.h"
+#include "players/SavegameBytes.h"
 #include "res/SavegameReader.h"
 #include "res/SavegameWriter.h"
 #include "world/CountryManager.h"
@@ -17,21 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+using namespace savebytes;
 
 Bytes bytesOf(const SavegameWriter& out) { return Bytes(out.data(), out.data() + out.used()); }
-
-Bytes le(std::initializer_list<int32_t> values) {
-  Bytes bytes;
-  for (int32_t v : values)
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(uint8_t(uint32_t(v) >> shift));
-  return bytes;
-}
-
-Bytes operator+(Bytes a, const Bytes& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
 
 void putInt(Bytes& bytes, size_t at, int32_t value) {
   const Bytes four = le({value});
