@@ -1,0 +1,1 @@
+nupavane_test(month_end_screen_tests SOURCES screens/MonthEndScreenTest.cpp LIBS nupavane_screens test_support)
