@@ -1,0 +1,27 @@
+// The announcement that one of a ruler's eggs hatched: the hatchery with its egg and two
+// lines, until a tap.
+#pragma once
+
+#include "app/Screen.h"
+#include "gfx/Bitmap.h"
+
+#include <memory>
+
+class EggInfoScreen : public Screen {
+public:
+  void getName(String& out) override { out = "EGGINFO"; }
+  // param: the ruler's index; -1 (or hidden) releases the pictures.
+  void visible(bool on, ScreenParam param) override;
+  void run(String& next) override;
+  void draw(uint16_t* target) override;
+
+  const String& firstLine() const { return firstLine_; }
+  const String& secondLine() const { return secondLine_; }
+
+private:
+  void setLines(ScreenParam player);
+  void release();
+
+  String firstLine_, secondLine_;
+  std::unique_ptr<Bitmap> background_, egg_, label_;
+};
