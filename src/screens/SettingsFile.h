@@ -1,0 +1,40 @@
+// settings.dta beside the program: 32 bytes, little-endian. The colour factor (a double),
+// the direction codes paired with the key slots up, down, left and right (int32 each),
+// then the turn and sound flags (int32, nonzero = set).
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+class Application;
+
+struct Settings {
+  static constexpr size_t kBytes = 32;
+
+  double colourFactor = 1.0;
+  // Direction codes paired with the key slots KeyUp, KeyDown, KeyLeft, KeyRight: the
+  // turned picture's pairing unless the file says otherwise.
+  int32_t up = 5;
+  int32_t down = 4;
+  int32_t left = 6;
+  int32_t right = 7;
+  bool turned = true;
+  bool soundOn = true;
+
+  // Nothing for fewer than 32 bytes; longer data is read from its first 32. The values
+  // are taken as they stand: a code outside 4 to 7 simply pairs with no key.
+  static std::optional<Settings> decode(const uint8_t* data, size_t length);
+  // The flags are written as 1 or 0.
+  std::array<uint8_t, kBytes> encode() const;
+};
+
+// The file beside the program, or nothing when it is missing or short.
+std::optional<Settings> readSettingsFile();
+// Replaces the file atomically; false when it could not be written.
+bool writeSettingsFile(const Settings& settings);
+
+// What the start-up does with the file: without a usable one the defaults stay; with one,
+// the colour factor, the key pairing and the turn are set and a silent sound is muted.
+void applySettingsFile(Application& app);

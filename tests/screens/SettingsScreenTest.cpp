@@ -1,0 +1,211 @@
+#include "app/Script.h"
+#include "app/TestApp.h"
+#include "gfx/Bitmap.h"
+#include "gfx/FontManager.h"
+#include "res/Files.h"
+#include "res/ResourceArchive.h"
+#include "screens/SettingsFile.h"
+#include "screens/SettingsScreen.h"
+#include "sound/Sound.h"
+#include "support/TestContent.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+// Script key names reach these key slots: "up" KeyLeft, "down" KeyRight, "right" KeyUp,
+// "left" KeyDown (the physical keys of the handheld held on its side).
+class SettingsScreenTest : public ::testing::Test {
+protected:
+  SettingsScreenTest() : folder(testcontent::writeGraphicsArchive(testName())) {}
+  ~SettingsScreenTest() override {
+    colourFactor = 1.0;
+    Sound::destroy();
+    FontManager::destroy();
+    closeGraphicsArchive();
+  }
+  static std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+
+  // Shows the screen and plays the script; the screen is left by the confirm button.
+  void run(const std::string& text) {
+    if (!screen) screen = std::make_unique<SettingsScreen>();
+    std::string error;
+    ASSERT_TRUE(script.load(text, error)) << error;
+    rig.app.setScript(&script);
+    ScreenManager::instance().showScreen(screen.get(), false, 0);
+    String next;
+    screen->run(next);
+    screen->visible(false, -1);
+    EXPECT_STREQ(next.c_str(), "");
+    EXPECT_TRUE(script.finished());
+  }
+  std::string mapping() const {
+    int up, down, left, right;
+    rig.app.getKeyMapping(up, down, left, right);
+    return std::to_string(up) + " " + std::to_string(down) + " " + std::to_string(left) + " " + std::to_string(right);
+  }
+  static std::string tap(int x, int y) { return "wait 50\ntap " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
+  // Where the player taps to reach (x, y) while the picture is upside down.
+  static std::string tapTurned(int x, int y) { return tap(319 - x, 240 - y); }
+  static std::string key(const char* name) {
+    return std::string("wait 50\nkey ") + name + " down\nwait 20\nkey " + name + " up\n";
+  }
+  static constexpr int kConfirmX = 290, kConfirmY = 200;
+
+  std::string folder;
+  TestRig rig;
+  ScriptRunner script{rig.backend};
+  std::unique_ptr<SettingsScreen> screen;
+};
+
+TEST_F(SettingsScreenTest, StartsFromTheApplicationsPairingAndSound) {
+  rig.app.setKeyMapping(7, 6, 5, 4);
+  Sound::instance().mute();
+  SettingsScreen settings;
+  EXPECT_EQ(settings.directionKey(KeyUp), 7);
+  EXPECT_EQ(settings.directionKey(KeyDown), 6);
+  EXPECT_EQ(settings.directionKey(KeyLeft), 5);
+  EXPECT_EQ(settings.directionKey(KeyRight), 4);
+  EXPECT_EQ(settings.directionKey(KeyA), 0);
+  EXPECT_FALSE(settings.soundOn());
+}
+
+TEST_F(SettingsScreenTest, ADuplicateKeyIsRefusedUntilItIsMadeUnique) {
+  // The turned pairing: up 5, down 4, left 6, right 7. Up gets slot 4, the code of down.
+  run(tap(114, 177) + tap(110, 90) + key("up") +  // the tap while waiting is dropped
+      tap(kConfirmX, kConfirmY) + tap(160, 120) +  // the message, dismissed
+      tap(267, 177) + key("down") + tap(kConfirmX, kConfirmY));
+  EXPECT_EQ(mapping(), "4 5 6 7");
+  EXPECT_TRUE(screen->soundOn());
+  EXPECT_FALSE(Sound::instance().isMuted());
+  EXPECT_EQ(screen->selectedDirection(), -1);
+  auto saved = readSettingsFile();
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->up, 4);
+  EXPECT_EQ(saved->down, 5);
+  EXPECT_EQ(saved->left, 6);
+  EXPECT_EQ(saved->right, 7);
+}
+
+TEST_F(SettingsScreenTest, TheMappingChangesOnlyOnConfirmationAndTapsBesideTheSquaresDoNothing) {
+  screen = std::make_unique<SettingsScreen>();
+  rig.app.setScript(&script);
+  std::string error;
+  // Left square gets slot 7, right square slot 6: a swap of up and down codes elsewhere.
+  ASSERT_TRUE(script.load(tap(103, 136) + tap(125, 147) + tap(114, 136) + key("left") + "wait 50\nstate " +
+                              folder + "/during.txt\n" + tap(267, 136) + key("right") + tap(kConfirmX, kConfirmY),
+                          error))
+      << error;
+  ScreenManager::instance().showScreen(screen.get(), false, 0);
+  String next;
+  screen->run(next);
+  EXPECT_TRUE(script.finished());
+  auto during = readBesideProgram(String("during.txt"));
+  ASSERT_TRUE(during);
+  EXPECT_NE(std::string(during->begin(), during->end()).find("app.keyMapping = 5 4 6 7"), std::string::npos);
+  EXPECT_EQ(screen->directionKey(KeyLeft), 7);
+  EXPECT_EQ(screen->directionKey(KeyRight), 6);
+  EXPECT_EQ(mapping(), "5 4 7 6");
+}
+
+TEST_F(SettingsScreenTest, TheSoundSwitchActsAtOnce) {
+  screen = std::make_unique<SettingsScreen>();
+  run(tap(105, 85) + tap(kConfirmX, kConfirmY));
+  EXPECT_TRUE(Sound::instance().isMuted());
+  EXPECT_FALSE(screen->soundOn());
+  EXPECT_FALSE(readSettingsFile()->soundOn);
+  run(tap(130, 101) + tap(kConfirmX, kConfirmY));
+  EXPECT_FALSE(Sound::instance().isMuted());
+  EXPECT_TRUE(readSettingsFile()->soundOn);
+}
+
+TEST_F(SettingsScreenTest, TurningTwiceKeepsThePictureButResetsTheKeys) {
+  rig.app.setKeyMapping(7, 6, 5, 4);
+  // First turn: upright, with the upright preset; the second tap lands upside down.
+  run(tap(260, 90) + tapTurned(260, 90) + tap(kConfirmX, kConfirmY));
+  EXPECT_TRUE(rig.app.turned);
+  EXPECT_EQ(mapping(), "5 4 6 7");
+  run(tap(278, 102) + tapTurned(kConfirmX, kConfirmY));
+  EXPECT_FALSE(rig.app.turned);
+  EXPECT_EQ(mapping(), "4 5 7 6");
+  auto saved = readSettingsFile();
+  ASSERT_TRUE(saved);
+  EXPECT_FALSE(saved->turned);
+}
+
+TEST_F(SettingsScreenTest, TheWrittenFileIsThirtyTwoLittleEndianBytesAndReadsBack) {
+  colourFactor = 1.25;
+  run(tap(114, 136) + key("up") + tap(267, 136) + key("down") + tap(260, 90) + tapTurned(110, 90) +
+      tapTurned(kConfirmX, kConfirmY));
+  auto bytes = readBesideProgram(String("settings.dta"));
+  ASSERT_TRUE(bytes);
+  ASSERT_EQ(bytes->size(), 32u);
+  const uint8_t expected[32] = {0, 0, 0, 0, 0, 0, 0xF4, 0x3F,  // 1.25
+                                4, 0, 0, 0, 5, 0, 0, 0,        // up, down: the upright preset
+                                7, 0, 0, 0, 6, 0, 0, 0,        // left, right
+                                0, 0, 0, 0, 0, 0, 0, 0};       // upright, silent
+  EXPECT_EQ(std::memcmp(bytes->data(), expected, 32), 0);
+
+  // The next start: defaults first, then the file.
+  colourFactor = 1.0;
+  rig.app.turned = true;
+  rig.app.setKeyMapping(5, 4, 6, 7);
+  Sound::instance().unmute();
+  applySettingsFile(rig.app);
+  EXPECT_EQ(colourFactor, 1.25);
+  EXPECT_EQ(mapping(), "4 5 7 6");
+  EXPECT_FALSE(rig.app.turned);
+  EXPECT_TRUE(Sound::instance().isMuted());
+  SettingsScreen next;
+  EXPECT_EQ(next.directionKey(KeyLeft), 7);
+  EXPECT_FALSE(next.soundOn());
+}
+
+TEST_F(SettingsScreenTest, AShortOrMissingFileLeavesTheDefaults) {
+  EXPECT_FALSE(readSettingsFile());
+  Settings odd;
+  odd.colourFactor = 0.5;
+  odd.up = 99;
+  odd.turned = false;
+  odd.soundOn = false;
+  auto bytes = odd.encode();
+  for (size_t length : {size_t(0), size_t(8), size_t(31)}) {
+    ASSERT_TRUE(writeBesideProgram(String("settings.dta"), bytes.data(), length));
+    EXPECT_FALSE(readSettingsFile()) << length;
+    applySettingsFile(rig.app);
+    EXPECT_EQ(colourFactor, 1.0);
+    EXPECT_EQ(mapping(), "5 4 6 7");
+    EXPECT_TRUE(rig.app.turned);
+    EXPECT_FALSE(Sound::instance().isMuted());
+  }
+  // A longer file is read from its first 32 bytes; codes are taken as they stand.
+  std::vector<uint8_t> longer(bytes.begin(), bytes.end());
+  longer.resize(40, 0xFF);
+  ASSERT_TRUE(writeBesideProgram(String("settings.dta"), longer.data(), longer.size()));
+  applySettingsFile(rig.app);
+  EXPECT_EQ(colourFactor, 0.5);
+  EXPECT_EQ(mapping(), "99 4 6 7");
+  EXPECT_FALSE(rig.app.turned);
+  EXPECT_TRUE(Sound::instance().isMuted());
+}
+
+TEST(SettingsFileTest, AnyNonzeroFlagIsSet) {
+  uint8_t bytes[32] = {};
+  bytes[24] = 0;
+  bytes[27] = 0x80;  // turned: the sign bit alone
+  bytes[28] = 2;
+  auto settings = Settings::decode(bytes, sizeof bytes);
+  ASSERT_TRUE(settings);
+  EXPECT_TRUE(settings->turned);
+  EXPECT_TRUE(settings->soundOn);
+  EXPECT_EQ(settings->colourFactor, 0.0);
+  EXPECT_EQ(settings->encode()[24], 1);
+  EXPECT_EQ(settings->encode()[27], 0);
+  EXPECT_FALSE(Settings::decode(nullptr, 32));
+}
+
+}  // namespace
