@@ -10,8 +10,22 @@
 #include "players/ItemManager.h"
 #include "players/PlayerManager.h"
 #include "world/CountryManager.h"
+#include "screens/CastleScreen.h"
+#include "screens/CellarScreen.h"
 #include "screens/CreditScreen.h"
+#include "screens/DragonDiedScreen.h"
+#include "screens/DragonStatsScreen.h"
+#include "screens/EggInfoScreen.h"
+#include "screens/FightAnimationScreen.h"
+#include "screens/FightScreen.h"
+#include "screens/HatcheryScreen.h"
+#include "screens/InfoScreen.h"
 #include "screens/IntroScreen.h"
+#include "screens/MageScreen.h"
+#include "screens/MonthEndScreen.h"
+#include "screens/RoundScreen.h"
+#include "screens/SettingsScreen.h"
+#include "screens/ShopScreen.h"
 #include "screens/StartScreen.h"
 #include "screens/WinScreen.h"
 #include "gfx/Bitmap.h"
@@ -137,8 +151,27 @@ void GameApplication::registerScreens() {
     screen->getName(name);
     if (manager.addScreen(name, screen.get())) screens().push_back(std::move(screen));
   };
+  // Without its item values the mage cannot mix a spell: the game ends (the mage has
+  // said why).
+  showLoading(String("loading MAGE..."));
+  auto mage = std::make_unique<MageScreen>();
+  if (mage->failure().length() > 0) std::exit(1);
+  add(nullptr, std::move(mage));
+  add("loading CASTLE...", std::make_unique<CastleScreen>());
+  add("loading DRAGON...", std::make_unique<CellarScreen>());
+  add("loading STATS...", std::make_unique<DragonStatsScreen>());
+  add("loading SHOP...", std::make_unique<ShopScreen>());
+  add("loading HATCHERY...", std::make_unique<HatcheryScreen>());
+  add("loading INFO...", std::make_unique<InfoScreen>());
+  add("loading FIGHT...", std::make_unique<FightScreen>());
+  add("loading ROUND...", std::make_unique<RoundScreen>());
+  add("loading ENGINE...", std::make_unique<MonthEndScreen>());
+  add("loading ACTION...", std::make_unique<FightAnimationScreen>());
   add("loading INTRO...", std::make_unique<IntroScreen>());
   add("loading START...", std::make_unique<StartScreen>());
   add("loading CREDIT...", std::make_unique<CreditScreen>());
+  add("loading SETTINGS...", std::make_unique<SettingsScreen>());
+  add("loading INFO...", std::make_unique<EggInfoScreen>());
+  add(nullptr, std::make_unique<DragonDiedScreen>());
   add(nullptr, std::make_unique<WinScreen>());
 }

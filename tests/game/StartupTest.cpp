@@ -37,8 +37,8 @@ protected:
     ASSERT_TRUE(writeBesideProgram("settings.dta", data, bytes));
   }
   // Starts the game with a script that answers the new-game questions ("2 Comp.", then
-  // character 0) and ends it on the title screen's start button. A failing line ends the
-  // test program with status 3 and says which.
+  // character 0), goes on from the title screen's start button to the first round and
+  // quits there. A failing line ends the test program with status 3 and says which.
   // Points are where things show in the window: elsewhere when the picture is upside down.
   void play(const std::string& checks, bool upsideDown = false) {
     auto at = [&](int x, int y) {
@@ -46,7 +46,8 @@ protected:
                         : std::to_string(x) + " " + std::to_string(y);
     };
     const std::string answers = "wait 200\ntap " + at(223, 47) + "\nwait 200\ntap " + at(73, 87) + "\n";
-    const std::string text = answers + "until START 30000\n" + checks + "wait 50\ntap " + at(240, 200) + "\n";
+    const std::string quit = "until ROUND 5000\nwait 100\ntap " + at(310, 230) + "\nwait 200\ntap " + at(125, 47) + "\n";
+    const std::string text = answers + "until START 30000\n" + checks + "wait 50\ntap " + at(240, 200) + "\n" + quit;
     std::string error;
     ASSERT_TRUE(script.load(text, error)) << error;
     app.setScript(&script);
