@@ -1,7 +1,6 @@
 #include "screens/DragonDiedScreen.h"
 
 #include "app/Application.h"
-#include "gfx/FontManager.h"
 #include "screens/ScreenKit.h"
 
 #include <algorithm>
@@ -18,18 +17,11 @@ void DragonDiedScreen::visible(bool on, ScreenParam param) {
   label_ = loadPicture("gfx\\hatchery\\label.jpg");
   // Shown again without a message (-1, or none at all): the lines stay as they were.
   if (param == 0 || param == -1) return;
-  const String& message = *reinterpret_cast<const String*>(param);
-  firstLine_ = message.beforeFirst('|');
-  secondLine_ = message.afterFirst('|');
+  lines_.split(*reinterpret_cast<const String*>(param));
 }
 
 void DragonDiedScreen::run(String& next) {
-  Application* app = Application::instance();
-  app->getClick();  // a tap made before the announcement showed does not dismiss it
-  do {
-    draw(app->getFramebuffer());
-    app->update(true);
-  } while (!app->getClick());
+  showUntilTap(*this);
   playSound(1117);
   next = String();
 }
@@ -37,8 +29,5 @@ void DragonDiedScreen::run(String& next) {
 void DragonDiedScreen::draw(uint16_t* target) {
   if (picture_) picture_->draw(0, 0, target);
   else std::fill(target, target + kScreenPixels, uint16_t(0));
-  if (label_) label_->draw(31, 70, target);
-  const FontManager& fonts = FontManager::instance();
-  fonts.drawText(4, 0, 105, firstLine_, target, AlignCentre);
-  fonts.drawText(4, 0, 145, secondLine_, target, AlignCentre);
+  lines_.draw(target, label_.get(), 70);
 }

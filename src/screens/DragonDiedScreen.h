@@ -4,6 +4,7 @@
 
 #include "app/Screen.h"
 #include "gfx/Bitmap.h"
+#include "screens/ScreenKit.h"
 
 #include <memory>
 
@@ -15,10 +16,10 @@ public:
   void run(String& next) override;
   void draw(uint16_t* target) override;
 
-  const String& firstLine() const { return firstLine_; }
-  const String& secondLine() const { return secondLine_; }
+  const String& firstLine() const { return lines_.first; }
+  const String& secondLine() const { return lines_.second; }
 
 private:
-  String firstLine_, secondLine_;
+  AnnouncementLines lines_;
   std::unique_ptr<Bitmap> picture_, label_;
 };

@@ -1,7 +1,6 @@
 #include "screens/EggInfoScreen.h"
 
 #include "app/Application.h"
-#include "gfx/FontManager.h"
 #include "players/PlayerManager.h"
 #include "screens/ScreenKit.h"
 
@@ -24,11 +23,11 @@ void EggInfoScreen::setLines(ScreenParam player) {
   if (PlayerManager::exists() && player >= 0 && player < PlayerManager::kPlayers)
     owner = PlayerManager::instance().player(int(player));
   if (!owner) {
-    firstLine_ = secondLine_ = "error while getting player name";
+    lines_.first = lines_.second = "error while getting player name";
     return;
   }
-  firstLine_ = String("One of ") + owner->name + "s";
-  secondLine_ = "eggs finished hatching";
+  lines_.first = String("One of ") + owner->name + "s";
+  lines_.second = "eggs finished hatching";
 }
 
 void EggInfoScreen::release() {
@@ -38,12 +37,7 @@ void EggInfoScreen::release() {
 }
 
 void EggInfoScreen::run(String& next) {
-  Application* app = Application::instance();
-  app->getClick();  // a tap made before the announcement showed does not dismiss it
-  do {
-    draw(app->getFramebuffer());
-    app->update(true);
-  } while (!app->getClick());
+  showUntilTap(*this);
   playSound(1112);
   next = String();
 }
@@ -52,8 +46,5 @@ void EggInfoScreen::draw(uint16_t* target) {
   if (background_) background_->draw(0, 0, target);
   else std::fill(target, target + kScreenPixels, uint16_t(0));
   if (egg_) egg_->draw(84, 0, target);
-  if (label_) label_->draw(31, 125, target);
-  const FontManager& fonts = FontManager::instance();
-  fonts.drawText(4, 0, 160, firstLine_, target, AlignCentre);
-  fonts.drawText(4, 0, 200, secondLine_, target, AlignCentre);
+  lines_.draw(target, label_.get(), 125);
 }

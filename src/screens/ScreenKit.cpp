@@ -1,6 +1,7 @@
 #include "screens/ScreenKit.h"
 
 #include "app/Application.h"
+#include "gfx/FontManager.h"
 #include "sound/Sound.h"
 
 #include <algorithm>
@@ -27,4 +28,25 @@ void fadeInPicture(const Bitmap& picture) {
     picture.drawFaded(0, 0, app->getFramebuffer(), a);
     app->update(true);
   }
+}
+
+void AnnouncementLines::split(const String& message) {
+  first = message.beforeFirst('|');
+  second = message.afterFirst('|');
+}
+
+void AnnouncementLines::draw(uint16_t* target, const Bitmap* label, int labelTop) const {
+  if (label) label->draw(31, labelTop, target);
+  const FontManager& fonts = FontManager::instance();
+  fonts.drawText(4, 0, labelTop + 35, first, target, AlignCentre);
+  fonts.drawText(4, 0, labelTop + 75, second, target, AlignCentre);
+}
+
+void showUntilTap(Screen& screen) {
+  Application* app = Application::instance();
+  app->getClick();
+  do {
+    screen.draw(app->getFramebuffer());
+    app->update(true);
+  } while (!app->getClick());
 }

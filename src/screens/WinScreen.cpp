@@ -1,16 +1,13 @@
 #include "screens/WinScreen.h"
 
 #include "app/Application.h"
-#include "gfx/FontManager.h"
 #include "screens/ScreenKit.h"
 
 #include <algorithm>
 
 void WinScreen::visible(bool on, ScreenParam param) {
   if (!on || !param) return;
-  const String& text = *reinterpret_cast<const String*>(param);
-  firstLine_ = text.beforeFirst('|');
-  secondLine_ = text.afterFirst('|');
+  lines_.split(*reinterpret_cast<const String*>(param));
 }
 
 void WinScreen::run(String& next) {
@@ -31,8 +28,5 @@ void WinScreen::run(String& next) {
 void WinScreen::draw(uint16_t* target) {
   if (closing_) closing_->draw(0, 0, target);
   else std::fill(target, target + kScreenPixels, uint16_t(0));
-  if (titleStrip_) titleStrip_->draw(31, 143, target);
-  const FontManager& fonts = FontManager::instance();
-  fonts.drawText(4, 0, 178, firstLine_, target, AlignCentre);
-  fonts.drawText(4, 0, 218, secondLine_, target, AlignCentre);
+  lines_.draw(target, titleStrip_.get(), 143);
 }
