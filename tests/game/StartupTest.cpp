@@ -46,7 +46,7 @@ protected:
                         : std::to_string(x) + " " + std::to_string(y);
     };
     const std::string answers = "wait 200\ntap " + at(223, 47) + "\nwait 200\ntap " + at(73, 87) + "\n";
-    const std::string quit = "until ROUND 5000\nwait 100\ntap " + at(310, 230) + "\nwait 200\ntap " + at(125, 47) + "\n";
+    const std::string quit = "until ROUND 20000\nwait 100\ntap " + at(310, 230) + "\nwait 200\ntap " + at(125, 47) + "\n";
     const std::string text = answers + "until START 30000\n" + checks + "wait 50\ntap " + at(240, 200) + "\n" + quit;
     std::string error;
     ASSERT_TRUE(script.load(text, error)) << error;
