@@ -225,3 +225,33 @@ std::vector<uint8_t> writeCmykJpeg(int width, int height) {
   std::vector<uint8_t> samples(size_t(width) * height * 4, 128);
   return compress(width, height, 4, JCS_CMYK, samples.data(), 90);
 }
+
+Rgb rgbOf(uint16_t p) { return {uint8_t((p >> 11) << 3), uint8_t(((p >> 5) & 63) << 2), uint8_t((p & 31) << 3)}; }
+
+namespace {
+RgbImage plainRgb(int width, int height, uint16_t colour) {
+  RgbImage image;
+  image.width = width;
+  image.height = height;
+  const Rgb rgb = rgbOf(colour);
+  for (int i = 0; i < width * height; ++i) image.rgb.insert(image.rgb.end(), rgb.begin(), rgb.end());
+  return image;
+}
+}  // namespace
+
+std::vector<uint8_t> plainGif(int width, int height, uint16_t colour) {
+  IndexedImage image;
+  image.width = width;
+  image.height = height;
+  image.palette = {rgbOf(colour), Rgb{255, 0, 255}};
+  image.indices.assign(size_t(width) * size_t(height), 0);
+  return writeGif(image);
+}
+
+std::vector<uint8_t> plainBmp(int width, int height, uint16_t colour) {
+  return writeBmp24(plainRgb(width, height, colour));
+}
+
+std::vector<uint8_t> plainJpeg(int width, int height, uint16_t colour) {
+  return writeJpeg(plainRgb(width, height, colour));
+}

@@ -36,6 +36,8 @@ IndexedImage indexedPattern(int width, int height, int colours, int seed = 0);
 RgbImage toRgb(const IndexedImage& image);
 
 uint16_t to565(const Rgb& c);
+// The 8-bit colour an RGB565 value stands for (the low bits zero), so it decodes back exactly.
+Rgb rgbOf(uint16_t colour);
 
 // BMP files with a correct file-size field; rows bottom-up, padded to 4 bytes.
 std::vector<uint8_t> writeBmp24(const RgbImage& image);
@@ -66,3 +68,10 @@ std::vector<uint8_t> writeJpeg(const RgbImage& image, int quality = 90, bool pro
 std::vector<uint8_t> writeGreyJpeg(int width, int height, const std::vector<uint8_t>& grey, int quality = 90);
 // Four components, which the game cannot show.
 std::vector<uint8_t> writeCmykJpeg(int width, int height);
+
+// Pictures of one colour, for archives whose pictures need only a size and a colour to
+// tell them apart. The GIF's palette also holds the transparent magenta, unused.
+std::vector<uint8_t> plainGif(int width, int height, uint16_t colour);
+std::vector<uint8_t> plainBmp(int width, int height, uint16_t colour);
+// Every pixel decodes alike, though not necessarily to `colour` exactly.
+std::vector<uint8_t> plainJpeg(int width, int height, uint16_t colour);

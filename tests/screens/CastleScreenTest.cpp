@@ -67,8 +67,8 @@ void writeCastleArchive() {
   std::vector<Zone> zones;
   for (int i = 0; i < int(std::size(kBands)); ++i) zones.push_back({0, 20 * i, 159, 20 * i + 19, kBands[i]});
   castletest::writeArchive({{"gfx\\castle\\mask.gif", castletest::zoneGif(zones)},
-                            {"gfx\\castle\\traderon.bmp", castletest::plainBmp(50, 50, kDealerOn)},
-                            {"gfx\\castle\\traderoff.bmp", castletest::plainBmp(50, 50, kDealerOff)}});
+                            {"gfx\\castle\\traderon.bmp", plainBmp(50, 50, kDealerOn)},
+                            {"gfx\\castle\\traderoff.bmp", plainBmp(50, 50, kDealerOff)}});
 }
 
 // The rolls the generator will give after seeding, the generator left as seeded.

@@ -17,10 +17,6 @@
 
 namespace castletest {
 
-inline Rgb rgbOf(uint16_t p) {
-  return {uint8_t((p >> 11) << 3), uint8_t(((p >> 5) & 63) << 2), uint8_t((p & 31) << 3)};
-}
-
 // A rectangle of a zone map, edges included.
 struct Zone {
   int left, top, right, bottom;
@@ -56,15 +52,6 @@ inline std::vector<uint8_t> zoneGif(const std::vector<Zone>& zones) {
   }
   while (image.palette.size() < 2) image.palette.push_back({1, 2, 3});
   return writeGif(image);
-}
-
-inline std::vector<uint8_t> plainBmp(int width, int height, uint16_t colour) {
-  RgbImage image;
-  image.width = width;
-  image.height = height;
-  Rgb c = rgbOf(colour);
-  for (int i = 0; i < width * height; ++i) image.rgb.insert(image.rgb.end(), c.begin(), c.end());
-  return writeBmp24(image);
 }
 
 // A black full-screen JPEG: black decodes exactly.

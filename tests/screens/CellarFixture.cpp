@@ -15,8 +15,6 @@ namespace cellartest {
 
 namespace {
 
-Rgb rgbOf(uint16_t p) { return {uint8_t((p >> 11) << 3), uint8_t(((p >> 5) & 63) << 2), uint8_t((p & 31) << 3)}; }
-
 RgbImage plainImage(int width, int height, uint16_t colour) {
   RgbImage image;
   image.width = width;
@@ -51,9 +49,9 @@ void addCellarPictures(const std::string& folder) {
     for (int i = 0; i < base.count(); ++i) archive.add(base.nameOf(i), *base.read(i));
   }
   archive.add("gfx\\cellar\\mask.bmp", cellarMask());
-  archive.add("gfx\\cellar\\tag.bmp", writeBmp24(plainImage(CellarScreen::kTagWidth, CellarScreen::kTagHeight, kTagColour)));
+  archive.add("gfx\\cellar\\tag.bmp", plainBmp(CellarScreen::kTagWidth, CellarScreen::kTagHeight, kTagColour));
   for (int i = 0; i < CellarScreen::kDoors; ++i)
-    archive.add(String::format("gfx\\cellar\\door%d.bmp", i), writeBmp24(plainImage(20, 20, doorColour(i))));
+    archive.add(String::format("gfx\\cellar\\door%d.bmp", i), plainBmp(20, 20, doorColour(i)));
   // Statistics: a black backdrop, short black empty columns and tall white full ones.
   archive.add("gfx\\cellar\\stats\\ani\\stats_atmen0000.jpg", writeJpeg(plainImage(320, 240, 0), 100));
   for (int i = 0; i < 6; ++i) {

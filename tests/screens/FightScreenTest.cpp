@@ -23,14 +23,8 @@ namespace {
 
 constexpr uint16_t kPanel = 0x2104;
 
-std::vector<uint8_t> plainGif(int width, int height) {
-  IndexedImage image;
-  image.width = width;
-  image.height = height;
-  image.palette = {Rgb{32, 32, 32}, Rgb{255, 0, 255}};
-  image.indices.assign(size_t(width) * size_t(height), 0);
-  return writeGif(image);
-}
+// Dark grey: (32, 32, 32).
+constexpr uint16_t kPictureGrey = 0x2104;
 
 // The fight room's pictures at their real sizes; the sizes place the panel edge, the pop-up
 // list and the effort bar's three positions.
@@ -47,7 +41,7 @@ void addFightPictures(ArchiveWriter& archive) {
       {"task02", 72, 22},        {"ico_water", 36, 34},   {"ico_tree", 36, 34},      {"ico_mountain", 36, 34},
       {"ico_grassland", 36, 34}, {"dragon_bgn", 134, 122}};
   for (const Size& s : sizes)
-    archive.add(String::format("gfx\\fight\\%s.gif", s.name), plainGif(s.width, s.height));
+    archive.add(String::format("gfx\\fight\\%s.gif", s.name), plainGif(s.width, s.height, kPictureGrey));
   archive.add("gfx\\fight\\map.jpg", writeJpeg(patternImage(640, 480), 50));
   archive.add("gfx\\exit.bmp", writeBmp24(toRgb(indexedPattern(16, 17, 2))));
 }

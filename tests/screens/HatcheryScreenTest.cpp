@@ -35,8 +35,8 @@ void writeHatcheryArchive() {
   zones.push_back({276, 69, 287, 168, HatcheryScreen::kZoneHeat});
   zones.push_back({304, 223, 319, 239, HatcheryScreen::kZoneLeave});
   castletest::writeArchive({{"gfx\\hatchery\\mask.bmp", writeBmp24(castletest::zoneImage(zones))},
-                            {"gfx\\hatchery\\bar_blue.bmp", castletest::plainBmp(12, kBarHeight, kHeatInk)},
-                            {"gfx\\hatchery\\bar_green.bmp", castletest::plainBmp(12, kBarHeight, kProgressInk)},
+                            {"gfx\\hatchery\\bar_blue.bmp", plainBmp(12, kBarHeight, kHeatInk)},
+                            {"gfx\\hatchery\\bar_green.bmp", plainBmp(12, kBarHeight, kProgressInk)},
                             {"gfx\\hatchery\\bgn.jpg", castletest::blackJpeg()}});
 }
 

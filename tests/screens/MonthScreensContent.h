@@ -16,38 +16,7 @@
 
 namespace monthscreens {
 
-inline Rgb rgbOf(uint16_t p) { return {uint8_t((p >> 11) << 3), uint8_t(((p >> 5) & 63) << 2), uint8_t((p & 31) << 3)}; }
-
 inline const Rgb kMagenta{255, 0, 255};
-
-// A one-colour GIF, exact in RGB565.
-inline std::vector<uint8_t> plainGif(int width, int height, uint16_t colour) {
-  IndexedImage image;
-  image.width = width;
-  image.height = height;
-  image.palette = {rgbOf(colour), kMagenta};
-  image.indices.assign(size_t(width) * size_t(height), 0);
-  return writeGif(image);
-}
-
-inline std::vector<uint8_t> plainBmp(int width, int height, uint16_t colour) {
-  RgbImage image;
-  image.width = width;
-  image.height = height;
-  const Rgb rgb = rgbOf(colour);
-  for (int i = 0; i < width * height; ++i) image.rgb.insert(image.rgb.end(), rgb.begin(), rgb.end());
-  return writeBmp24(image);
-}
-
-// A one-colour JPEG: every pixel decodes alike, though not necessarily to `colour` exactly.
-inline std::vector<uint8_t> plainJpeg(int width, int height, uint16_t colour) {
-  RgbImage image;
-  image.width = width;
-  image.height = height;
-  const Rgb rgb = rgbOf(colour);
-  for (int i = 0; i < width * height; ++i) image.rgb.insert(image.rgb.end(), rgb.begin(), rgb.end());
-  return writeJpeg(image);
-}
 
 class Archive {
 public:

@@ -19,10 +19,6 @@ namespace {
 const Rgb kMagenta{255, 0, 255};
 const Rgb kYellow{255, 255, 0};
 
-Rgb rgbOf(uint16_t p) {
-  return {uint8_t((p >> 11) << 3), uint8_t(((p >> 5) & 63) << 2), uint8_t((p & 31) << 3)};
-}
-
 std::vector<uint8_t> fontStrip(int width, int height) {
   IndexedImage strip;
   strip.width = width;
@@ -31,24 +27,6 @@ std::vector<uint8_t> fontStrip(int width, int height) {
   for (int r = 0; r < height; ++r)
     for (int c = 0; c < width; ++c) strip.indices.push_back(glyphPixelIsInk(c, r) ? 1 : 0);
   return writeGif(strip);
-}
-
-std::vector<uint8_t> plainBmp(int width, int height, uint16_t colour) {
-  RgbImage image;
-  image.width = width;
-  image.height = height;
-  Rgb rgb = rgbOf(colour);
-  for (int i = 0; i < width * height; ++i) image.rgb.insert(image.rgb.end(), rgb.begin(), rgb.end());
-  return writeBmp24(image);
-}
-
-std::vector<uint8_t> plainGif(int width, int height, uint16_t colour) {
-  IndexedImage image;
-  image.width = width;
-  image.height = height;
-  image.palette = {rgbOf(colour), kMagenta};
-  image.indices.assign(size_t(width) * size_t(height), 0);
-  return writeGif(image);
 }
 
 }  // namespace

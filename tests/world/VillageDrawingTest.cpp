@@ -17,15 +17,6 @@ using namespace monthtest;
 // Each picture one plain colour, so a pixel tells which picture covers it.
 constexpr uint16_t kTribe = 0x07E0, kVillage = 0x001F, kCross = 0xFFE0, kHead = 0xF800, kMark = 0x07FF;
 
-std::vector<uint8_t> plainGif(int width, int height, uint16_t colour) {
-  IndexedImage image;
-  image.width = width;
-  image.height = height;
-  image.palette = {Rgb{uint8_t((colour >> 11) << 3), uint8_t(((colour >> 5) & 63) << 2), uint8_t((colour & 31) << 3)}};
-  image.indices.assign(size_t(width) * size_t(height), 0);
-  return writeGif(image);
-}
-
 class VillageDrawingTest : public ::testing::Test {
 protected:
   void SetUp() override {
