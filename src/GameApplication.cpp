@@ -4,7 +4,6 @@
 #include "app/ScreenManager.h"
 #include "gfx/FontManager.h"
 #include "gfx/FontTables.h"
-#include "res/Files.h"
 #include "res/ResourceArchive.h"
 #include "sound/Sound.h"
 #include "players/ItemManager.h"
@@ -24,6 +23,7 @@
 #include "screens/MageScreen.h"
 #include "screens/MonthEndScreen.h"
 #include "screens/RoundScreen.h"
+#include "screens/SettingsFile.h"
 #include "screens/SettingsScreen.h"
 #include "screens/ShopScreen.h"
 #include "screens/StartScreen.h"
@@ -32,7 +32,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -103,18 +102,9 @@ void GameApplication::showLoading(const String& text) {
   update(true);
 }
 
-// The settings file holds eight 32-bit words; a shorter file is ignored. Words 2 to 5 map
-// the direction keys, word 6 turns the picture.
-void GameApplication::applySettings() {
-  auto settings = readBesideProgram(String("settings.dta"));
-  if (!settings || settings->size() < 32) return;
-  int32_t words[8];
-  std::memcpy(words, settings->data(), sizeof words);
-  std::memcpy(&colourFactor, settings->data(), sizeof colourFactor);
-  setKeyMapping(words[2], words[3], words[4], words[5]);
-  turned = words[6] != 0;
-  if (words[7] == 0) Sound::instance().mute();
-}
+// The settings file, as the settings screen writes it; a missing or short one leaves the
+// defaults.
+void GameApplication::applySettings() { applySettingsFile(*this); }
 
 // The item catalogue lives for the whole run; a catalogue the game cannot use ends it
 // (the catalogue has said why).

@@ -12,7 +12,7 @@ int villagesOf(CountryManager& land, int player) {
   return owned;
 }
 
-int warsIn(const CountryManager& land) { return int(land.fightReport().size()); }
+int warsIn(const CountryManager& land) { return int(land.wars().size()); }
 
 bool anyHuman(PlayerManager& players) {
   for (int i = 0; i < players.count(); ++i)
