@@ -66,7 +66,7 @@ int Application::askChoice(Screen* screen, const String& text, const String* lab
     waitForClick();
     int x, y;
     getPenPosition(x, y);
-    if (!onButtonRow(y) || x < x0 || x > x0 + count * step) continue;
+    if (!onButtonRow(y) || x < x0 || x >= x0 + count * step) continue;
     // The gap after a button belongs to it.
     const int i = (x - x0) / step;
     drawButton(x0 + i * step, kButtonTop, labels[i], true, framebuffer);
