@@ -52,6 +52,12 @@ bool parseOptions(int argc, const char* const* argv, Options& options, std::stri
     } else if (arg == "--scale") {
       if (!number(1, 16, n)) return false;
       options.scale = int(n);
+    } else if (arg == "--computer") {
+      if (!value(text)) return false;
+      if (!parseComputerKind(text, options.computer)) {
+        error = "--computer takes classic or cunning";
+        return false;
+      }
     } else if (arg == "--display-type") {
       if (!number(1, 3, n)) return false;
       options.displayType = int(n);
@@ -79,6 +85,8 @@ const char* usageText() {
          "  --screenshot-dir DIR   where F12 puts screenshots; headless, every changed\n"
          "                         frame is written there as PNG\n"
          "  --display-type N       headless: emulate panel layout 1, 2 or 3 (default 1)\n"
+         "  --computer KIND        the computer's rulers: classic (the game's own move,\n"
+         "                         the default) or cunning (they play whole turns)\n"
          "\n"
          "Exit status: 0 played to the end; 1 could not start; 2 bad command line or\n"
          "script; 3 a script line failed.\n";

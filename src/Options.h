@@ -1,6 +1,8 @@
 // The program's command line.
 #pragma once
 
+#include "players/ComputerKind.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +19,7 @@ struct Options {
   bool noSound = false;             // --no-sound
   std::string screenshotDir;        // --screenshot-dir DIR
   int displayType = 1;              // --display-type N (headless panel layout)
+  ComputerKind computer = ComputerKind::Classic;  // --computer classic|cunning
 };
 
 // False with a complaint in `error` when the command line is not understood.

@@ -3,6 +3,8 @@
 #include "players/PlayerManager.h"
 
 #include "core/Random.h"
+#include "players/ComputerKind.h"
+#include "players/CunningRuler.h"
 #include "world/CountryManager.h"
 
 namespace {
@@ -37,4 +39,12 @@ void sendComputerDragon(Player& player) {
   MapCell* cell = land.cellAt(village.x * CountryManager::kCellPixels, village.y * CountryManager::kCellPixels);
   if (!cell) return;
   cell->orders[player.index] = CellOrder{dragon, TaskOccupy, 2};
+}
+
+void playComputerTurn(Player& player) {
+  if (computerKind(player.index) == ComputerKind::Cunning) {
+    playCunningMonth(player, CountryManager::instance());
+    return;
+  }
+  if (randomNumber() % 20 > 13) sendComputerDragon(player);
 }

@@ -128,8 +128,8 @@ const Egg& Player::egg(int slot) const { return validSlot(slot) ? incubators[siz
 void Player::startMonth() {
   hatchedThisMonth = false;
   for (int32_t& a : accounts) a = 0;
-  // Human rulers draw nothing here; a computer ruler moves six months in twenty.
-  if (type == ComputerPlayer && randomNumber() % 20 > 13) sendComputerDragon(*this);
+  // Human rulers draw nothing here; the computer plays its rulers' turns.
+  if (type == ComputerPlayer) playComputerTurn(*this);
   payUpkeep();
   ageDragons();
   feedDragons();

@@ -3,6 +3,7 @@
 #include "app/StateDump.h"
 #include "core/Diagnostics.h"
 #include "players/PlayerState.h"
+#include "players/TalismanNews.h"
 #include "world/CountryManager.h"
 
 #include <cstdio>
@@ -36,6 +37,7 @@ PlayerManager::PlayerManager(const std::array<int, kPlayers>& types) {
   for (int i = 0; i < kPlayers; ++i)
     players_.push_back(std::make_unique<Player>(i, land.playerName(i), types[size_t(i)]));
   current_ = 0;
+  TalismanNews::instance().forget();  // what the last game's reports told is void
   addStateSection(writePlayerState);
 }
 

@@ -44,3 +44,6 @@ private:
 // A computer ruler's move, when its draw allows one: its first dragon without guard duty
 // is sent to occupy one of its villages (ten tries to find one of its own, then any).
 void sendComputerDragon(Player& player);
+// The computer's turn for one of its rulers, at the start of the ruler's month: the classic
+// move (six months in twenty), or a cunning ruler's whole turn (see players/ComputerKind.h).
+void playComputerTurn(Player& player);

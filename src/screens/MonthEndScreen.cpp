@@ -4,6 +4,7 @@
 #include "core/Random.h"
 #include "gfx/FontManager.h"
 #include "players/PlayerManager.h"
+#include "players/TalismanNews.h"
 #include "screens/ScreenKit.h"
 #include "world/CountryManager.h"
 
@@ -47,6 +48,8 @@ void MonthEndScreen::runMonth() {
   for (int p = 0; p < players.count(); ++p)
     if (Player* ruler = players.player(p)) ruler->startMonth();
   std::vector<String> lines = CountryManager::instance().processMonth(this);
+  // Every ruler reads the report; the computer's remember what it told of the talisman.
+  TalismanNews::instance().learn(lines, CountryManager::instance());
   // Assigned after the month: the screens it called over this one emptied the report.
   report_ = std::move(lines);
   first_ = 0;

@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "players/Savegame.h"
+#include "players/TalismanNews.h"
 
 int RoundScreen::askSlot(const char* question) {
   const String slots[kSavegameSlots] = {String("Slot 1"), String("Slot 2"), String("Slot 3")};
@@ -23,6 +24,7 @@ void RoundScreen::loadDialog() {
   if (slot < 0 || slot >= kSavegameSlots) return;
   const LoadResult result = loadGame(savegameName(slot), roundNumber_);
   if (result != LoadResult::Loaded) say(String(loadMessage(result)));
+  else TalismanNews::instance().forget();  // the reports read so far were of another game
 }
 
 // "Yes" ends the screen loop and with it the program; no new game follows.

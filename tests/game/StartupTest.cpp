@@ -88,10 +88,10 @@ TEST_F(StartupTest, AnotherCopyRunningStopsTheStart) {
 TEST(OptionsTest, ParsesEveryOptionAndRefusesNonsense) {
   const char* argv[] = {"nupavane", "--headless", "--script", "a.txt", "--seed", "4294967295", "--fps", "30",
                         "--scale", "2", "--fullscreen", "--no-sound", "--screenshot-dir", "shots",
-                        "--display-type", "3"};
+                        "--display-type", "3", "--computer", "cunning"};
   Options options;
   std::string error;
-  ASSERT_TRUE(parseOptions(16, argv, options, error)) << error;
+  ASSERT_TRUE(parseOptions(18, argv, options, error)) << error;
   EXPECT_TRUE(options.headless);
   EXPECT_EQ(options.script, "a.txt");
   EXPECT_EQ(options.seed, 4294967295u);
@@ -100,6 +100,8 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesNonsense) {
   EXPECT_TRUE(options.fullscreen && options.noSound);
   EXPECT_EQ(options.screenshotDir, "shots");
   EXPECT_EQ(options.displayType, 3);
+  EXPECT_EQ(options.computer, ComputerKind::Cunning);
+  EXPECT_EQ(Options().computer, ComputerKind::Classic);  // scripted runs keep the game's own move
 
   auto refuses = [](std::vector<const char*> args, const std::string& complaint) {
     args.insert(args.begin(), "nupavane");
@@ -114,6 +116,8 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesNonsense) {
   refuses({"--scale", "3x"}, "--scale takes a whole number from 1 to 16");
   refuses({"--display-type", "4"}, "--display-type takes a whole number from 1 to 3");
   refuses({"--colour"}, "unknown option --colour");
+  refuses({"--computer", "clever"}, "--computer takes classic or cunning");
+  refuses({"--computer"}, "--computer needs a value");
 }
 
 }  // namespace

@@ -12,18 +12,29 @@
 namespace {
 
 const char* const kUsage =
-    "usage: nupavane-sim [--seed S] [--months N] [--players T,T,T] [--quiet] [--report]\n"
-    "  T is human or computer for each of the three characters (default computer,computer,computer);\n"
-    "  the land is read from gfx.arc beside the program; --report adds each month's report lines.\n";
+    "usage: nupavane-sim [--seed S] [--months N] [--games N] [--players T,T,T] [--computer K]\n"
+    "                    [--all-computer] [--quiet] [--report]\n"
+    "  T is human, computer, classic or cunning for each of the three characters (default\n"
+    "  human,computer,computer); computer is the kind K of --computer: classic (default) or\n"
+    "  cunning. A game ends with a completed talisman or when no human is left, and a new one\n"
+    "  begins. --games N plays N games, each cut off after --months months (default 1000),\n"
+    "  and closes with a table. --all-computer allows a game without a human, which the game\n"
+    "  itself never plays. The land is read from gfx.arc beside the program; --report adds\n"
+    "  each month's report lines.\n";
 
-bool parseTypes(const std::string& text, std::array<int, 3>& types) {
+// "computer" takes the kind of --computer, given before or after.
+enum class Word { Human, Computer, Classic, Cunning };
+
+bool parseTypes(const std::string& text, std::array<Word, 3>& words) {
   size_t from = 0;
   for (int i = 0; i < 3; ++i) {
     const size_t comma = text.find(',', from);
     if ((i < 2) != (comma != std::string::npos)) return false;
     const std::string word = text.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
-    if (word == "human") types[size_t(i)] = HumanPlayer;
-    else if (word == "computer") types[size_t(i)] = ComputerPlayer;
+    if (word == "human") words[size_t(i)] = Word::Human;
+    else if (word == "computer") words[size_t(i)] = Word::Computer;
+    else if (word == "classic") words[size_t(i)] = Word::Classic;
+    else if (word == "cunning") words[size_t(i)] = Word::Cunning;
     else return false;
     from = comma + 1;
   }
@@ -37,7 +48,9 @@ bool parseNumber(const char* text, long low, long high, long& value) {
 }
 
 bool parseOptions(int argc, char** argv, SimulationOptions& options) {
-  options.types = {ComputerPlayer, ComputerPlayer, ComputerPlayer};
+  std::array<Word, 3> words{Word::Human, Word::Computer, Word::Computer};
+  ComputerKind computer = ComputerKind::Classic;
+  bool monthsGiven = false;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
     long value = 0;
@@ -45,6 +58,8 @@ bool parseOptions(int argc, char** argv, SimulationOptions& options) {
       options.quiet = true;
     } else if (option == "--report") {
       options.report = true;
+    } else if (option == "--all-computer") {
+      options.allComputer = true;
     } else if (i + 1 >= argc) {
       return false;
     } else if (option == "--seed" && parseNumber(argv[i + 1], 0, 0xFFFFFFFFL, value)) {
@@ -52,14 +67,33 @@ bool parseOptions(int argc, char** argv, SimulationOptions& options) {
       ++i;
     } else if (option == "--months" && parseNumber(argv[i + 1], 1, 100000000, value)) {
       options.months = int(value);
+      monthsGiven = true;
       ++i;
-    } else if (option == "--players" && parseTypes(argv[i + 1], options.types)) {
+    } else if (option == "--games" && parseNumber(argv[i + 1], 1, 10000000, value)) {
+      options.games = int(value);
+      ++i;
+    } else if (option == "--players" && parseTypes(argv[i + 1], words)) {
+      ++i;
+    } else if (option == "--computer" && parseComputerKind(argv[i + 1], computer)) {
       ++i;
     } else {
       return false;
     }
   }
+  if (options.games > 0 && !monthsGiven) options.months = 1000;
+  for (size_t i = 0; i < 3; ++i) {
+    options.types[i] = words[i] == Word::Human ? HumanPlayer : ComputerPlayer;
+    options.kinds[i] = words[i] == Word::Classic ? ComputerKind::Classic
+                       : words[i] == Word::Cunning ? ComputerKind::Cunning
+                                                   : computer;
+  }
   return true;
+}
+
+bool anyHuman(const SimulationOptions& options) {
+  for (int type : options.types)
+    if (type == HumanPlayer) return true;
+  return false;
 }
 
 }  // namespace
@@ -70,11 +104,22 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stderr);
     return 2;
   }
+  if (!anyHuman(options)) {
+    if (!options.allComputer) {
+      std::fputs("nupavane-sim: every game of the game itself has a human ruler (it ends when none is left);\n"
+                 "  --all-computer plays one without anyway\n",
+                 stderr);
+      return 2;
+    }
+    std::fputs("nupavane-sim: no human ruler: a game the game itself cannot reach\n", stderr);
+  }
   const auto start = std::chrono::steady_clock::now();
-  const SimulationResult result = simulate(options, stdout);
+  SimulationResult result;
+  const bool played = simulate(options, stdout, result);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (played && options.games > 0) printTable(options, result, stdout);
   std::fflush(stdout);
-  if (result.games == 0) {
+  if (!played) {
     std::fputs("nupavane-sim: the land could not be read from gfx.arc beside the program\n", stderr);
     return 1;
   }
