@@ -1,0 +1,63 @@
+// What a cunning computer ruler's turn costs: one ruler's decisions for one month (the
+// dealer, taxes, hatchery, orders) on the game's own land, in games that have grown to
+// many dragons and villages. The budget is a millisecond.
+#include "core/Random.h"
+#include "players/CunningRuler.h"
+#include "players/PlayerManager.h"
+#include "players/TalismanNews.h"
+#include "world/CountryManager.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string readLand() {
+  std::string text;
+  if (std::FILE* file = std::fopen(NUPAVANE_SOURCE_DIR "/data/country.xml", "rb")) {
+    char chunk[4096];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
+    std::fclose(file);
+  }
+  return text;
+}
+
+CountryManager& newGame(const std::string& text) {
+  CountryManager& land = CountryManager::install(CountryManager::fromXml(text.data(), text.size()));
+  // Marked human, so that their own months leave the turn to the benchmark's loop.
+  PlayerManager::startGame({HumanPlayer, HumanPlayer, HumanPlayer});
+  return land;
+}
+
+// Months with three cunning rulers: each month's three turns are timed, the rest of the
+// month (the rulers' upkeep, the land's month) is not.
+void cunningTurn(benchmark::State& state) {
+  const std::string text = readLand();
+  if (text.empty()) {
+    state.SkipWithError("data/country.xml cannot be read");
+    return;
+  }
+  seedRandom(1);
+  CountryManager* land = &newGame(text);
+  int turn = 0;
+  for (auto _ : state) {
+    Player& ruler = *PlayerManager::instance().player(turn);
+    playCunningMonth(ruler, *land);
+    if (++turn < PlayerManager::kPlayers) continue;
+    turn = 0;
+    state.PauseTiming();
+    for (int p = 0; p < PlayerManager::kPlayers; ++p) PlayerManager::instance().player(p)->startMonth();
+    const std::vector<String> report = land->processMonth(nullptr);
+    TalismanNews::instance().learn(report, *land);
+    if (land->talismanWinner() >= 0) land = &newGame(text);
+    state.ResumeTiming();
+  }
+  state.counters["turns/s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+  PlayerManager::destroy();
+  CountryManager::destroy();
+}
+BENCHMARK(cunningTurn)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
