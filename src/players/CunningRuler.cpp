@@ -53,17 +53,9 @@ struct Turn {
 
 // --- the dealer -----------------------------------------------------------------------
 
-// Nothing the dealer sells is worth its price to this ruler (spells change a dragon's
-// health by chance), so it sells the whole inventory at the shop's prices.
 void visitDealer(Player& ruler) {
   if (randomNumber() % kDealerRoll <= kDealerAbove || !ItemManager::exists()) return;
-  const ItemManager& catalogue = ItemManager::instance();
-  const auto inventory = ruler.items;
-  for (const auto& [id, pieces] : inventory) {
-    const Item* item = catalogue.item(id);
-    if (!item || pieces <= 0 || !ruler.delItem(id, pieces)) continue;
-    ruler.money += int(item->value) * pieces;
-  }
+  sellInventory(ruler, ItemManager::instance());
 }
 
 // --- taxes ----------------------------------------------------------------------------
@@ -228,6 +220,18 @@ void giveOrders(Turn& turn) {
 }
 
 }  // namespace
+
+int sellInventory(Player& ruler, const ItemManager& catalogue) {
+  const auto inventory = ruler.items;
+  int earned = 0;
+  for (const auto& [id, pieces] : inventory) {
+    const Item* item = catalogue.item(id);
+    if (!item || pieces <= 0 || !ruler.delItem(id, pieces)) continue;
+    earned += int(item->value) * pieces;  // the shop's price: the value, truncated
+  }
+  ruler.money += earned;
+  return earned;
+}
 
 void playCunningMonth(Player& ruler, CountryManager& land) {
   if (ruler.index < 0 || ruler.index > 2) return;

@@ -9,5 +9,12 @@
 
 class Player;
 class CountryManager;
+class ItemManager;
 
 void playCunningMonth(Player& ruler, CountryManager& land);
+
+// At the dealer: nothing he sells is worth its price to this ruler (a spell changes a
+// dragon's health by chance, and nothing else a fight reads), so the whole inventory is
+// sold at the shop's prices. Items the catalogue does not know stay. Returns the crystals
+// earned.
+int sellInventory(Player& ruler, const ItemManager& catalogue);

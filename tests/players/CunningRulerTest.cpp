@@ -3,6 +3,7 @@
 #include "core/Random.h"
 #include "players/ComputerKind.h"
 #include "players/CunningRuler.h"
+#include "players/ItemManager.h"
 #include "players/PlayerManager.h"
 #include "players/TalismanNews.h"
 #include "world/CountryManager.h"
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -99,13 +101,17 @@ void checkTurn(int p, const Snapshot& before, CountryManager& land, int month) {
   // when the rules heat eggs, which is not this turn.
   EXPECT_EQ(ruler.money, before.money[size_t(p)]);
   for (int other = 0; other < 3; ++other)
-    if (other != p) EXPECT_EQ(PlayerManager::instance().player(other)->money, before.money[size_t(other)]);
+    if (other != p) {
+      EXPECT_EQ(PlayerManager::instance().player(other)->money, before.money[size_t(other)]);
+    }
   for (int slot = 0; slot < Player::kIncubators; ++slot) {
     EXPECT_GE(ruler.egg(slot).heat, 0);
     EXPECT_LE(ruler.egg(slot).heat, 100);
   }
   // An egg laid when every lair is taken or promised would hatch into nothing.
-  if (eggsIn(ruler) > before.eggsIn[size_t(p)]) EXPECT_LE(ruler.livingDragons() + eggsIn(ruler), Player::kMaxDragons);
+  if (eggsIn(ruler) > before.eggsIn[size_t(p)]) {
+    EXPECT_LE(ruler.livingDragons() + eggsIn(ruler), Player::kMaxDragons);
+  }
 }
 
 TEST(CunningRulerTest, ItsTurnsKeepEveryRuleOverWholeGames) {
@@ -328,6 +334,31 @@ TEST_F(CunningTurnTest, TalismanNewsReadsTheReport) {
   // A new game forgets.
   PlayerManager::startGame({HumanPlayer, HumanPlayer, HumanPlayer});
   EXPECT_EQ(TalismanNews::instance().partsKnown(), 0);
+}
+
+// The dealer pays what the shop pays: the value truncated, per piece; an item the
+// catalogue does not know is kept, and nothing else changes hands.
+TEST_F(CunningTurnTest, SellsTheInventoryAtTheShopsPrices) {
+  const char xml[] =
+      "<items>"
+      "<item name='A' image='a.gif' desc='a.jpg' level='1' value='12.9'/>"
+      "<item name='B' image='b.gif' desc='b.jpg' level='1' value='0.5'/>"
+      "<item name='C' image='c.gif' desc='c.jpg' level='1' value='3'/>"
+      "</items>";
+  std::unique_ptr<ItemManager> catalogue = ItemManager::fromXml(xml, sizeof xml - 1);
+  ASSERT_EQ(catalogue->count(), 3);
+  ruler_->items.clear();
+  ruler_->addItem(0, 2);
+  ruler_->addItem(1, 5);
+  ruler_->addItem(2, 1);
+  ruler_->addItem(9, 4);  // unknown to this catalogue
+  ruler_->money = 0;
+  EXPECT_EQ(sellInventory(*ruler_, *catalogue), 2 * 12 + 5 * 0 + 3);
+  EXPECT_EQ(ruler_->money, 27);
+  EXPECT_EQ(ruler_->items.size(), 1u);
+  EXPECT_EQ(ruler_->itemCount(9), 4);
+  EXPECT_EQ(sellInventory(*ruler_, *catalogue), 0);
+  EXPECT_EQ(ruler_->money, 27);
 }
 
 TEST(ComputerKindTest, OneChoiceForEveryRulerOrOneEach) {
