@@ -97,7 +97,8 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesNonsense) {
   EXPECT_EQ(options.seed, 4294967295u);
   EXPECT_EQ(options.fps, 30);
   EXPECT_EQ(options.scale, 2);
-  EXPECT_TRUE(options.fullscreen && options.noSound);
+  EXPECT_EQ(options.fullscreen, true);
+  EXPECT_TRUE(options.noSound);
   EXPECT_EQ(options.screenshotDir, "shots");
   EXPECT_EQ(options.displayType, 3);
 

@@ -1,6 +1,8 @@
 // nupavane-sim: plays whole games by the rules alone and prints a line per month.
 #include "Simulation.h"
 
+#include "platform/Files.h"
+#include "platform/Folders.h"
 #include "players/Player.h"
 
 #include <chrono>
@@ -14,7 +16,7 @@ namespace {
 const char* const kUsage =
     "usage: nupavane-sim [--seed S] [--months N] [--players T,T,T] [--quiet] [--report]\n"
     "  T is human or computer for each of the three characters (default computer,computer,computer);\n"
-    "  the land is read from gfx.arc beside the program; --report adds each month's report lines.\n";
+    "  the land is read from gfx.arc (beside the program, or installed); --report adds each month's report lines.\n";
 
 bool parseTypes(const std::string& text, std::array<int, 3>& types) {
   size_t from = 0;
@@ -64,7 +66,16 @@ bool parseOptions(int argc, char** argv, SimulationOptions& options) {
 
 }  // namespace
 
+// Beside its archives in the build folder; installed, the land is in the data folder.
+void findArchives() {
+  const std::string program = platform::programPath();
+  platform::GameFolders folders;
+  folders.archives = platform::installedArchiveFolder(program.substr(0, program.find_last_of('/') + 1));
+  platform::setGameFolders(folders);
+}
+
 int main(int argc, char** argv) {
+  findArchives();
   SimulationOptions options;
   if (!parseOptions(argc, argv, options)) {
     std::fputs(kUsage, stderr);
@@ -75,7 +86,7 @@ int main(int argc, char** argv) {
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::fflush(stdout);
   if (result.games == 0) {
-    std::fputs("nupavane-sim: the land could not be read from gfx.arc beside the program\n", stderr);
+    std::fputs("nupavane-sim: the land could not be read from gfx.arc\n", stderr);
     return 1;
   }
   std::fprintf(stderr, "%d months, %d games (%d talismans, %d defeats) in %.3f s: %.0f months/s\n", result.months,
