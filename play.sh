@@ -2,7 +2,7 @@
 # Builds the game and starts it. Options after the command go to the game (--help lists them).
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+scripts/setup.sh play
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DNUPAVANE_TESTS=OFF -DNUPAVANE_BENCH=OFF >/dev/null
 cmake --build build/release -j"$(nproc)" --target nupavane nupavane-sim content >/dev/null
 headless=no

@@ -3,7 +3,7 @@
 # runs every test.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+scripts/setup.sh test
 cmake -S . -B build/check -DCMAKE_BUILD_TYPE=Debug -DNUPAVANE_SANITIZE=ON >/dev/null
 cmake --build build/check -j"$(nproc)"
 cd build/check

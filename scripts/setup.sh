@@ -1,17 +1,29 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, play and test, when missing.
+# Installs the Debian packages the game needs, when missing: `setup.sh play` only what
+# building and playing need, `setup.sh test` (the default) everything the tests need too.
 # As root it installs them with apt-get; otherwise it names the one command to run.
 set -euo pipefail
 
-packages=(
+purpose=${1:-test}
+# Building the game and its content, and playing it.
+play=(
   build-essential cmake pkg-config
   libsdl2-dev libpng-dev
   libexpat1-dev libjpeg-dev libgif-dev libmikmod-dev
   libcairo2-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
+)
+# The tests, the benchmarks, the fuzz targets (clang), the reference decoders
+# (ImageMagick) and the checks of an installation's launcher entry, metainfo and manual.
+test=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev imagemagick
-  "$@"
+  desktop-file-utils appstream groff-base
 )
+case $purpose in
+  play) packages=("${play[@]}") ;;
+  test) packages=("${play[@]}" "${test[@]}") ;;
+  *) echo "usage: scripts/setup.sh [play|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -36,6 +36,7 @@ bool parseOptions(int argc, const char* const* argv, Options& options, std::stri
     else if (arg == "--version") options.version = true;
     else if (arg == "--headless") options.headless = true;
     else if (arg == "--fullscreen") options.fullscreen = true;
+    else if (arg == "--windowed") options.fullscreen = false;
     else if (arg == "--no-sound") options.noSound = true;
     else if (arg == "--script") {
       if (!value(text)) return false;
@@ -43,6 +44,13 @@ bool parseOptions(int argc, const char* const* argv, Options& options, std::stri
     } else if (arg == "--screenshot-dir") {
       if (!value(text)) return false;
       options.screenshotDir = text;
+    } else if (arg == "--data-dir" || arg == "--save-dir") {
+      if (!value(text)) return false;
+      if (*text == '\0') {
+        error = std::string(arg) + " needs a folder";
+        return false;
+      }
+      (arg == "--data-dir" ? options.dataDir : options.saveDir) = text;
     } else if (arg == "--seed") {
       if (!number(0, 4294967295L, n)) return false;
       options.seed = uint32_t(n);
@@ -54,10 +62,12 @@ bool parseOptions(int argc, const char* const* argv, Options& options, std::stri
       options.scale = int(n);
     } else if (arg == "--computer") {
       if (!value(text)) return false;
-      if (!parseComputerKind(text, options.computer)) {
+      ComputerKind kind;
+      if (!parseComputerKind(text, kind)) {
         error = "--computer takes classic or cunning";
         return false;
       }
+      options.computer = kind;
     } else if (arg == "--display-type") {
       if (!number(1, 3, n)) return false;
       options.displayType = int(n);
@@ -81,12 +91,22 @@ const char* usageText() {
          "  --fps N                frames per second at most (default 60)\n"
          "  --scale N              window size as a multiple of 320 x 240 (default 3)\n"
          "  --fullscreen           start in fullscreen (F11 or Alt+Enter toggles)\n"
+         "  --windowed             start in a window, whatever the preferences say\n"
          "  --no-sound             play without sound\n"
          "  --screenshot-dir DIR   where F12 puts screenshots; headless, every changed\n"
          "                         frame is written there as PNG\n"
          "  --display-type N       headless: emulate panel layout 1, 2 or 3 (default 1)\n"
          "  --computer KIND        the computer's rulers: classic (the game's own move,\n"
          "                         the default) or cunning (they play whole turns)\n"
+         "  --data-dir DIR         read the archives gfx.arc and snd.arc from DIR\n"
+         "  --save-dir DIR         keep the settings, preferences, savegames, sound log\n"
+         "                         and lock in DIR\n"
+         "\n"
+         "A copy run from its build folder keeps its files beside the program; an\n"
+         "installed copy reads its archives from PREFIX/share/nupavane and keeps its\n"
+         "files in ~/.config/nupavane (settings.dta, nupavane.conf), ~/.local/share/nupavane\n"
+         "(savegames) and ~/.local/state/nupavane (Kelth.txt, the lock), or wherever\n"
+         "XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_STATE_HOME point.\n"
          "\n"
          "Exit status: 0 played to the end; 1 could not start; 2 bad command line or\n"
          "script; 3 a script line failed.\n";

@@ -14,12 +14,14 @@ struct Options {
   std::string script;               // --script FILE
   std::optional<uint32_t> seed;     // --seed N
   int fps = 60;                     // --fps N
-  int scale = 3;                    // --scale N
-  bool fullscreen = false;          // --fullscreen
+  std::optional<int> scale;         // --scale N (else the preferences' scale)
+  std::optional<bool> fullscreen;   // --fullscreen, --windowed (else the preferences')
   bool noSound = false;             // --no-sound
   std::string screenshotDir;        // --screenshot-dir DIR
   int displayType = 1;              // --display-type N (headless panel layout)
-  ComputerKind computer = ComputerKind::Classic;  // --computer classic|cunning
+  std::optional<ComputerKind> computer;  // --computer classic|cunning (or the preference)
+  std::string dataDir;              // --data-dir DIR: where the archives are read
+  std::string saveDir;              // --save-dir DIR: where every file the game writes goes
 };
 
 // False with a complaint in `error` when the command line is not understood.

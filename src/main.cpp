@@ -1,10 +1,12 @@
 // The program entry: options, the platform backend, the script, the game.
 #include "GameApplication.h"
 #include "Options.h"
+#include "Preferences.h"
 #include "app/Script.h"
 #include "core/Memory.h"
 #include "core/Random.h"
 #include "platform/Files.h"
+#include "platform/Folders.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "sound/Sound.h"
 #ifdef NUPAVANE_DESKTOP
@@ -14,20 +16,44 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
 constexpr int kExitCannotStart = 1;
 constexpr int kExitUsage = 2;
 
-#ifdef NUPAVANE_DESKTOP
 std::string programFolder() {
   std::string path = platform::programPath();
   return path.substr(0, path.find_last_of('/') + 1);
 }
-#endif
 
-std::unique_ptr<platform::Platform> createPlatform(const Options& options) {
+// Where the archives are read and the game's files kept: beside a program in its build
+// folder, the data folder and the user's folders for an installed one, or where the
+// command line says.
+void chooseFolders(const Options& options) {
+  const std::string program = programFolder();
+  platform::FolderRequest request{options.dataDir, options.saveDir};
+  platform::setGameFolders(platform::chooseFolders(program, platform::installedArchiveFolder(program), request,
+                                                   platform::currentEnvironment()));
+}
+
+// The preferences file in the configuration folder; without one every default holds.
+Preferences readPreferences() {
+  const std::string path = platform::gameFolders().config + kPreferencesFileName;
+  auto bytes = platform::readFile(path);
+  if (!bytes) return {};
+  std::vector<std::string> complaints;
+  Preferences preferences =
+      parsePreferences(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), complaints);
+  for (const std::string& complaint : complaints)
+    std::fprintf(stderr, "nupavane: %s:%s; the line is skipped\n", path.c_str(), complaint.c_str());
+  std::fflush(stderr);
+  return preferences;
+}
+
+std::unique_ptr<platform::Platform> createPlatform(const Options& options, const Preferences& preferences) {
   if (options.headless) {
     platform::HeadlessOptions headless;
     headless.displayType = options.displayType;
@@ -36,12 +62,17 @@ std::unique_ptr<platform::Platform> createPlatform(const Options& options) {
     return std::make_unique<platform::HeadlessPlatform>(headless);
   }
 #ifdef NUPAVANE_DESKTOP
+  const platform::DesktopPreferences chosen = withOptions(preferences.desktop, options);
   platform::DesktopOptions desktop;
-  desktop.scale = options.scale;
-  desktop.fullscreen = options.fullscreen;
+  desktop.scale = chosen.scale;
+  desktop.fullscreen = chosen.fullscreen;
+  desktop.pauseWhenUnfocused = chosen.pauseWhenUnfocused;
+  desktop.keys = chosen.keys;
   desktop.fps = options.fps;
   desktop.screenshotDir = options.screenshotDir.empty() ? "." : options.screenshotDir;
-  desktop.lockPath = programFolder() + "nupavane.lock";
+  // The lock lives with the sound log; without its folder there is no lock to hold.
+  const std::string state = platform::gameFolders().state;
+  if (platform::prepareFolder(state)) desktop.lockPath = state + "nupavane.lock";
   std::string error;
   auto backend = platform::createDesktopPlatform(desktop, error);
   if (!backend) {
@@ -96,9 +127,13 @@ int main(int argc, char** argv) {
     return 0;
   }
   seedRandom(options.seed ? *options.seed : freshSeed());
-  setComputerKind(options.computer);
 
-  auto backend = createPlatform(options);
+  chooseFolders(options);
+  const Preferences preferences = readPreferences();
+  // How the computer plays its rulers: the option, else the preference, else the game's own move.
+  setComputerKind(options.computer.value_or(preferences.computer.value_or(ComputerKind::Classic)));
+
+  auto backend = createPlatform(options, preferences);
   if (!backend) return kExitCannotStart;
   platform::setCurrent(backend.get());
   installOutOfMemoryHandler();
@@ -109,6 +144,7 @@ int main(int argc, char** argv) {
 
   // Headless, in tests and with --no-sound the mixer runs on the silent driver.
   Sound::useAudioDevice(!options.headless && !options.noSound);
+  Sound::setVolumes(preferences.desktop.musicVolume, preferences.desktop.effectsVolume);
   GameApplication app(*backend);
   if (scripted) app.setScript(&script);
   if (app.open() != Application::OpenResult::Opened) return kExitCannotStart;

@@ -64,7 +64,7 @@ void Bitmap::makePlaceholder() {
 
 void Bitmap::load(const String& name, bool fromArchive) {
   name_ = name;
-  auto data = fromArchive ? readFromArchive(name) : readBesideProgram(name);
+  auto data = fromArchive ? readFromArchive(name) : readGameFile(FilePlace::Archives, name);
   if (!data) {
     reportLine("Bitmap::Bitmap(file): ERROR: Unable to open file '%s' !\n", name.c_str());
     makePlaceholder();

@@ -14,7 +14,7 @@ extern double colourFactor;
 
 class Bitmap {
 public:
-  // Loads a picture from "gfx.arc" (fromArchive) or from a file beside the program, decoded
+  // Loads a picture from "gfx.arc" (fromArchive) or from a file in the archives' folder, decoded
   // by its extension: "bmp", "gif" or "jpg", lower case. Never fails hard: a missing picture
   // becomes a 50 x 50 grey placeholder named "FROM_MEM", a picture that cannot be decoded a
   // bitmap without pixels; either way a line on standard error says why.

@@ -1,6 +1,7 @@
 #include "res/Files.h"
 
 #include "platform/Files.h"
+#include "platform/Folders.h"
 
 namespace {
 
@@ -20,4 +21,25 @@ std::optional<std::vector<uint8_t>> readBesideProgram(const String& name) {
 
 bool writeBesideProgram(const String& name, const uint8_t* data, size_t length) {
   return platform::replaceFile(pathOf(name), data, length);
+}
+
+String folderOf(FilePlace place) {
+  const platform::GameFolders folders = platform::gameFolders();
+  switch (place) {
+    case FilePlace::Archives: return String(folders.archives.c_str());
+    case FilePlace::Config: return String(folders.config.c_str());
+    case FilePlace::Saves: return String(folders.saves.c_str());
+    case FilePlace::State: return String(folders.state.c_str());
+  }
+  return programDirectory();
+}
+
+std::optional<std::vector<uint8_t>> readGameFile(FilePlace place, const String& name) {
+  return platform::readFile(std::string(folderOf(place).c_str()) + name.c_str());
+}
+
+bool writeGameFile(FilePlace place, const String& name, const uint8_t* data, size_t length) {
+  const std::string folder = folderOf(place).c_str();
+  if (!platform::prepareFolder(folder)) return false;
+  return platform::replaceFile(folder + name.c_str(), data, length);
 }

@@ -21,7 +21,7 @@ constexpr size_t kCreatedPadding = 70000;
 // Entry offsets are 32 bits; std::fseek takes a long.
 static_assert(sizeof(long) >= 8, "seeking needs a long that holds every entry offset");
 
-std::string pathOf(const String& name) { return std::string(programDirectory().c_str()) + name.c_str(); }
+std::string pathOf(const String& name) { return std::string(folderOf(FilePlace::Archives).c_str()) + name.c_str(); }
 
 uint32_t get16(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
 uint32_t get32(const uint8_t* p) { return get16(p) | get16(p + 2) << 16; }
@@ -161,7 +161,7 @@ bool ResourceArchive::create(const String& fileName) {
   bytes.insert(bytes.end(), filler_.begin(), filler_.end());
   put16(bytes, 0);
   bytes.resize(bytes.size() + kCreatedPadding, 0);
-  if (!writeBesideProgram(fileName, bytes.data(), bytes.size())) {
+  if (!writeGameFile(FilePlace::Archives, fileName, bytes.data(), bytes.size())) {
     complain("create", fileName, "ERROR", "is missing and cannot be written");
     return false;
   }

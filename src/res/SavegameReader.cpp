@@ -6,7 +6,7 @@
 #include <utility>
 
 SavegameReader::SavegameReader(const String& fileName) {
-  if (auto bytes = readBesideProgram(fileName)) bytes_ = std::move(*bytes);
+  if (auto bytes = readGameFile(FilePlace::Saves, fileName)) bytes_ = std::move(*bytes);
 }
 
 SavegameReader::SavegameReader(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}

@@ -46,5 +46,5 @@ bool SavegameWriter::store() {
     std::fflush(stderr);
   }
   if (wanted_ != used_) return false;
-  return writeBesideProgram(fileName_, buffer_.get(), used_);
+  return writeGameFile(FilePlace::Saves, fileName_, buffer_.get(), used_);
 }

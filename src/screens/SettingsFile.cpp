@@ -57,14 +57,14 @@ std::array<uint8_t, Settings::kBytes> Settings::encode() const {
 }
 
 std::optional<Settings> readSettingsFile() {
-  auto bytes = readBesideProgram(String(kFileName));
+  auto bytes = readGameFile(FilePlace::Config, String(kFileName));
   if (!bytes) return std::nullopt;
   return Settings::decode(bytes->data(), bytes->size());
 }
 
 bool writeSettingsFile(const Settings& settings) {
   auto bytes = settings.encode();
-  return writeBesideProgram(String(kFileName), bytes.data(), bytes.size());
+  return writeGameFile(FilePlace::Config, String(kFileName), bytes.data(), bytes.size());
 }
 
 void applySettingsFile(Application& app) {

@@ -9,6 +9,7 @@
 
 #include <mikmod.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -24,6 +25,9 @@ constexpr const char* kLogName = "Kelth.txt";
 constexpr UWORD kMixRate = 11025;
 constexpr UBYTE kMusicVolume = 64;
 constexpr UBYTE kEffectVolume = 128;
+// The player's preference scales them.
+UBYTE musicVolume = kMusicVolume;
+UBYTE effectVolume = kEffectVolume;
 constexpr unsigned kBufferMs = 50;
 constexpr int kMusicChannels = 4;
 constexpr int kMusicVoices = 4;
@@ -42,6 +46,11 @@ __attribute__((format(printf, 1, 2))) void complain(const char* format, ...) {
 }  // namespace
 
 void Sound::useAudioDevice(bool wanted) { audioDeviceWanted = wanted; }
+
+void Sound::setVolumes(int musicPercent, int effectsPercent) {
+  musicVolume = UBYTE(kMusicVolume * std::clamp(musicPercent, 0, 100) / 100);
+  effectVolume = UBYTE(kEffectVolume * std::clamp(effectsPercent, 0, 100) / 100);
+}
 
 Sound& Sound::instance() {
   if (!theSound) {
@@ -91,8 +100,8 @@ bool Sound::openArchive() {
 // process when no sound device is there.
 bool Sound::startLibrary(bool audioDevice) {
   registerSoundLibraryParts();
-  md_musicvolume = kMusicVolume;
-  md_sndfxvolume = kEffectVolume;
+  md_musicvolume = musicVolume;
+  md_sndfxvolume = effectVolume;
   md_mixfreq = kMixRate;
   md_mode = DMODE_SOFT_MUSIC | DMODE_SOFT_SNDFX;
   md_reverb = 0;
@@ -238,7 +247,7 @@ void Sound::update() {
 }
 
 bool Sound::writeLog() {
-  return writeBesideProgram(String(kLogName), reinterpret_cast<const uint8_t*>(log_.c_str()), size_t(log_.length()));
+  return writeGameFile(FilePlace::State, String(kLogName), reinterpret_cast<const uint8_t*>(log_.c_str()), size_t(log_.length()));
 }
 
 void Sound::shutDown() {

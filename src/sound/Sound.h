@@ -21,6 +21,9 @@ public:
   // true, the platform's audio device (silence, with one warning, when it has none); false,
   // silence straight away (headless runs, tests, --no-sound). False until set.
   static void useAudioDevice(bool wanted);
+  // The music's and the effects' loudness in percent of their own (0 to 100), for the
+  // sound system made after this call.
+  static void setVolumes(int musicPercent, int effectsPercent);
 
   // The sound system, created on the first call: it starts the library and loads the
   // effects and the music.

@@ -65,6 +65,14 @@ TEST(ContentGeneratorTest, TwoRunsMakeTheSameArchivesByteForByte) {
     EXPECT_TRUE(a == b) << archive << " differs between two runs in these entries:"
                         << listOf(differingEntries(work / "a" / archive, work / "b" / archive));
   }
+  // The desktop's icons, written beside the archives, are the same bytes every time too.
+  for (int size : {32, 48, 64, 128, 256}) {
+    const fs::path icon = fs::path("icons/hicolor") / (std::to_string(size) + "x" + std::to_string(size)) / "apps" /
+                          "org.nupavane.nupavane.png";
+    const std::string a = readText(work / "a" / icon), b = readText(work / "b" / icon);
+    ASSERT_FALSE(a.empty()) << icon << " was not written";
+    EXPECT_TRUE(a == b) << icon << " differs between two runs";
+  }
   const uintmax_t graphics = fs::file_size(work / "a" / "gfx.arc"), sounds = fs::file_size(work / "a" / "snd.arc");
   std::cout << "[ content  ] gfx.arc " << graphics << " bytes, snd.arc " << sounds << " bytes; made in "
             << firstSeconds << " s and " << secondSeconds << " s" << std::endl;

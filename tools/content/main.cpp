@@ -1,5 +1,7 @@
-// nupavane-content OUTDIR DATADIR: writes OUTDIR/gfx.arc and OUTDIR/snd.arc.
+// nupavane-content OUTDIR DATADIR: writes OUTDIR/gfx.arc and OUTDIR/snd.arc, and the
+// desktop's icons in OUTDIR/icons/.
 #include "Content.h"
+#include "icons/Icons.h"
 
 #include "res/ArchiveWriter.h"
 
@@ -70,6 +72,7 @@ int main(int argc, char** argv) {
   for (const auto& [name, family] : contentFamilies()) family(gfx, sources);
   addSounds(snd);
   if (!writeArchive(out + "/gfx.arc", gfx) || !writeArchive(out + "/snd.arc", snd)) return 1;
+  if (!writeIcons(out)) return 1;
   auto spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::printf("content made in %.1f s\n", spent);
   // cairo's text keeps font caches to the end; let them go, so a leak check sees only ours.

@@ -1,6 +1,8 @@
 // nupavane-sim: plays whole games by the rules alone and prints a line per month.
 #include "Simulation.h"
 
+#include "platform/Files.h"
+#include "platform/Folders.h"
 #include "players/Player.h"
 
 #include <chrono>
@@ -20,7 +22,7 @@ const char* const kUsage =
     "  cunning. A game ends with a completed talisman or when no human is left, and a new one\n"
     "  begins. --games N plays N games, each cut off after --months months (default 1000),\n"
     "  and closes with a table. --all-computer allows a game without a human, which the game\n"
-    "  itself never plays. The land is read from gfx.arc beside the program; --report adds\n"
+    "  itself never plays. The land is read from gfx.arc (beside the program, or installed); --report adds\n"
     "  each month's report lines.\n";
 
 // "computer" takes the kind of --computer, given before or after.
@@ -99,7 +101,16 @@ bool anyHuman(const SimulationOptions& options) {
 
 }  // namespace
 
+// Beside its archives in the build folder; installed, the land is in the data folder.
+void findArchives() {
+  const std::string program = platform::programPath();
+  platform::GameFolders folders;
+  folders.archives = platform::installedArchiveFolder(program.substr(0, program.find_last_of('/') + 1));
+  platform::setGameFolders(folders);
+}
+
 int main(int argc, char** argv) {
+  findArchives();
   SimulationOptions options;
   if (!parseOptions(argc, argv, options)) {
     std::fputs(kUsage, stderr);
@@ -125,7 +136,7 @@ int main(int argc, char** argv) {
   if (played && options.games > 0) printTable(options, result, stdout);
   std::fflush(stdout);
   if (!played) {
-    std::fputs("nupavane-sim: the land could not be read from gfx.arc beside the program\n", stderr);
+    std::fputs("nupavane-sim: the land could not be read from gfx.arc\n", stderr);
     return 1;
   }
   std::fprintf(stderr,

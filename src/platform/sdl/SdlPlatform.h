@@ -3,6 +3,7 @@
 // This header stays free of SDL so that the program entry can include it.
 #pragma once
 
+#include "platform/DesktopPreferences.h"
 #include "platform/Platform.h"
 
 #include <memory>
@@ -16,6 +17,10 @@ struct DesktopOptions {
   int fps = 60;              // presentation cap, frames per second
   std::string screenshotDir = ".";  // where F12 writes its pictures
   std::string lockPath;      // the single-instance lock file
+  bool pauseWhenUnfocused = true;  // the game waits while another window has the focus
+  // The desktop key of each handheld key, indexed by HandheldKey, by SDL key name
+  // (SDL_GetKeyFromName); empty: the default key.
+  std::array<std::string, kHandheldKeyCount> keys;
 };
 
 // Opens SDL's video and game controller subsystems. Null, with the reason in `error`, when
