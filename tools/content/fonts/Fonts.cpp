@@ -163,9 +163,10 @@ const PixelFont& pixelFontOf(const char* art) {
 
 // The glyph's first column in its cell: the free columns are shared out with the larger part
 // on the right, which holds the letter spacing; an outline needs one column on each side.
+// A cell too narrow for that gives the outline up on the left before the spacing.
 int glyphLeft(int cellWidth, int inkWidth, bool outline) {
   const int margin = outline ? 1 : 0;
-  return margin + std::max(0, (cellWidth - 1 - 2 * margin - inkWidth) / 2);
+  return std::max(0, std::min(margin + (cellWidth - 1 - 2 * margin - inkWidth) / 2, cellWidth - 1 - inkWidth));
 }
 
 std::vector<uint8_t> makeStrip(const FontDescription& font, const Style& style) {
