@@ -215,4 +215,25 @@ TEST_F(FontGlyphTest, OutlinesAndShadowsLeaveTheGapsInsideAGlyphOpen) {
   EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
 }
 
+// On the black loading screen only the outline of the big black font shows: a gap the ink
+// encloses needs outline inside it as well as an open middle, or the e loses its eye.
+TEST_F(FontGlyphTest, TheOutlinedFontShowsEveryEnclosedGapOnBlack) {
+  constexpr int kOutlined = 4;
+  std::vector<std::string> faults;
+  for (uint8_t byte : kGlyphOrder) {
+    const auto ink = inkOf(kOutlined, byte);
+    const DrawnGlyph drawn = draw(kOutlined, byte);
+    for (const auto& gap : regionsOf(ink, '.', false)) {
+      bool enclosed = true, outlined = false, open = false;
+      for (auto [x, y] : gap) {
+        enclosed = enclosed && x > 0 && y > 0 && x < drawn.width - 1 && y < drawn.height - 1;
+        outlined = outlined || drawn.drawn(x, y);
+        open = open || !drawn.drawn(x, y);
+      }
+      if (enclosed && !(outlined && open)) faults.push_back(nameOf(kOutlined, byte) + ": a gap shows no outline inside");
+    }
+  }
+  EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
+}
+
 }  // namespace

@@ -118,7 +118,8 @@ std::vector<SampleLine> smallLines(int font) {
 
 std::vector<SampleLine> bigLines(int font) {
   return {{font, "Owlquill Dragon"}, {font, "Brackfen: Slot 1"}, {font, kAlphabetCaps1}, {font, kAlphabetCaps2},
-          {font, "abcdefghijklm"},   {font, "nopqrstuvwxyz"},    {font, "0123456789 il1Ij"}, {font, "!;:,. o0O ?&%"}};
+          {font, "abcdefghijklm"},   {font, "nopqrstuvwxyz"},    {font, "0123456789 il1Ij"}, {font, "!;:,. o0O ?&%"},
+          {font, "press the mouse to quit"}};
 }
 
 std::vector<SampleLine> join(std::vector<SampleLine> a, const std::vector<SampleLine>& b) {

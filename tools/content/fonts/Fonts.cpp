@@ -1,7 +1,7 @@
 // The 13 font strips, drawn pixel by pixel (PixelFont.h): every glyph hard-edged (no
 // blending into the key colour) in its cell of exactly the width the game's tables give,
-// its ink set from the cell's left so that a letter sits close to the next one, with one
-// free column at the right. The 21-pixel fonts are the 11-pixel design at twice the size.
+// its ink near the cell's left and the spare columns mostly at the right, so that a wide
+// capital does not stand apart from the letter after it; the last column stays free. The 21-pixel fonts are the 11-pixel design at twice the size.
 // The big black font has a thin light outline so that it reads on the black loading screen;
 // the "info" and dragon fonts carry a dark shadow.
 #include "Content.h"
@@ -60,6 +60,22 @@ public:
     for (int row = 0; row < int(glyph.rows.size()) * scale; ++row)
       for (int col = 0; col < glyph.width * scale; ++col)
         if (glyph.inkAt(col / scale, row / scale)) at(x0 + col, y0 + row) = Ink;
+  }
+
+  // Widens every gap the ink encloses by a pixel upwards and to the left, where the stroke
+  // there is two pixels thick: an outline then leaves the middle of the gap free, so an e
+  // keeps its eye also on black, where the outline is all that shows.
+  void thinAroundGaps(int cellX, int cellWidth) {
+    const std::vector<Cell> before(cells_);
+    auto inkAt = [&](int x, int y) {
+      return x >= cellX && x < cellX + cellWidth && y >= 0 && y < height_ && before[size_t(y) * width_ + x] == Ink;
+    };
+    for (const std::vector<int>& gap : enclosedGaps(cellX, cellWidth, before))
+      for (int i : gap) {
+        const int x = i % width_, y = i / width_;
+        if (inkAt(x, y - 1) && inkAt(x, y - 2)) at(x, y - 1) = Empty;
+        if (inkAt(x - 1, y) && inkAt(x - 2, y)) at(x - 1, y) = Empty;
+      }
   }
 
   // Around every ink pixel (outline) or below-right of it (shadow), inside its own cell. A
@@ -185,8 +201,9 @@ std::vector<uint8_t> makeStrip(const FontDescription& font, const Style& style) 
       const int inkHeight = int(glyph->second.rows.size()) * design.scale;
       // A one-column cell has no room for spacing: its glyph is the column itself.
       if (inkWidth > std::max(1, width - 1) || design.top + inkHeight > font.height)
-        fail("the glyph of byte " + std::to_string(code) + " does not fit its cell");
+        fail(std::string(font.picture) + ": the glyph of byte " + std::to_string(code) + " does not fit its cell");
       strip.placeGlyph(glyph->second, design.scale, cellX + glyphLeft(width, inkWidth, style.outline), design.top);
+      if (style.outline) strip.thinAroundGaps(cellX, width);
       if (style.outline || style.shadow) strip.addEdges(cellX, width, style.outline);
     }
     cellX += width;
