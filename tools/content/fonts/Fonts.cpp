@@ -1,22 +1,21 @@
-// The 13 font strips: every glyph drawn hard-edged (no blending into the key colour) in
-// its cell of exactly the width the game's tables give, on an inner baseline that leaves
-// room for descenders. The big black font has a thin light outline so that it reads on
-// the black loading screen; the "info" fonts carry a dark shadow.
+// The 13 font strips, drawn pixel by pixel (PixelFont.h): every glyph hard-edged (no
+// blending into the key colour) in its cell of exactly the width the game's tables give,
+// its ink near the cell's left and the spare columns mostly at the right, so that a wide
+// capital does not stand apart from the letter after it; the last column stays free. The 21-pixel fonts are the 11-pixel design at twice the size.
+// The big black font has a thin light outline so that it reads on the black loading screen;
+// the "info" and dragon fonts carry a dark shadow.
 #include "Content.h"
+#include "fonts/PixelFont.h"
 #include "gfx/FontTables.h"
 #include "image/Encode.h"
-
-#include <ft2build.h>
-#include FT_FREETYPE_H
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
-
-const char* const kFontFolder = "/usr/share/fonts/truetype/dejavu/";
 
 struct Rgb {
   uint8_t r, g, b;
@@ -31,20 +30,6 @@ struct Style {
 
 // Glyph pixels, per strip pixel: nothing, ink, or edge (outline or shadow).
 enum Cell : uint8_t { Empty, Ink, Edge };
-
-struct SizeMetrics {
-  const char* face;
-  int pixelSize;
-  int baseline;  // strip row of the baseline; below it the descenders
-};
-
-SizeMetrics metricsFor(FontSize size) {
-  switch (size) {
-    case FontSize::Big: return {"DejaVuSerifCondensed-Bold.ttf", 17, 16};
-    case FontSize::Small: return {"DejaVuSansCondensed-Bold.ttf", 12, 10};
-    default: return {"DejaVuSansCondensed-Bold.ttf", 10, 8};
-  }
-}
 
 Style styleFor(int font) {
   const Rgb black{0, 0, 0}, shade{40, 24, 8};
@@ -66,72 +51,36 @@ Style styleFor(int font) {
   std::exit(1);
 }
 
-class GlyphRenderer {
-public:
-  GlyphRenderer() {
-    if (FT_Init_FreeType(&library_)) fail("cannot start FreeType");
-  }
-  ~GlyphRenderer() {
-    for (auto& [name, face] : faces_) FT_Done_Face(face);
-    FT_Done_FreeType(library_);
-  }
-
-  // Renders one character hard-edged, squeezed sideways until it fits `room` columns.
-  const FT_Bitmap& render(const SizeMetrics& metrics, uint8_t code, int room, int& left, int& top) {
-    FT_Face face = faceFor(metrics.face);
-    FT_Set_Pixel_Sizes(face, 0, FT_UInt(metrics.pixelSize));
-    double squeeze = 1.0;
-    for (int attempt = 0; attempt < 8; ++attempt) {
-      FT_Matrix matrix{FT_Fixed(squeeze * 0x10000), 0, 0, 0x10000};
-      FT_Set_Transform(face, &matrix, nullptr);
-      // The byte is the character of the handheld's 8-bit code page: Latin-1 here.
-      if (FT_Load_Char(face, code, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME))
-        fail("cannot render character " + std::to_string(code));
-      const int width = int(face->glyph->bitmap.width);
-      if (width <= room || room <= 0) break;
-      squeeze *= double(room) / width * 0.98;
-    }
-    left = face->glyph->bitmap_left;
-    top = face->glyph->bitmap_top;
-    return face->glyph->bitmap;
-  }
-
-private:
-  FT_Face faceFor(const std::string& name) {
-    for (auto& [known, face] : faces_)
-      if (known == name) return face;
-    FT_Face face = nullptr;
-    if (FT_New_Face(library_, (kFontFolder + name).c_str(), 0, &face)) fail("cannot open the font " + name);
-    faces_.emplace_back(name, face);
-    return face;
-  }
-
-  FT_Library library_ = nullptr;
-  std::vector<std::pair<std::string, FT_Face>> faces_;
-};
-
 class Strip {
 public:
   Strip(int width, int height) : width_(width), height_(height), cells_(size_t(width) * height, Empty) {}
   Cell& at(int x, int y) { return cells_[size_t(y) * width_ + x]; }
 
-  void placeGlyph(const FT_Bitmap& bitmap, int cellX, int cellWidth, int x0, int y0) {
-    for (unsigned row = 0; row < bitmap.rows; ++row)
-      for (unsigned col = 0; col < bitmap.width; ++col) {
-        const bool on = bitmap.buffer[row * unsigned(bitmap.pitch) + col / 8] & (0x80 >> (col % 8));
-        const int x = x0 + int(col), y = y0 + int(row);
-        if (on && x >= cellX && x < cellX + cellWidth && y >= 0 && y < height_) at(x, y) = Ink;
+  void placeGlyph(const PixelGlyph& glyph, int scale, int x0, int y0) {
+    for (int row = 0; row < int(glyph.rows.size()) * scale; ++row)
+      for (int col = 0; col < glyph.width * scale; ++col)
+        if (glyph.inkAt(col / scale, row / scale)) at(x0 + col, y0 + row) = Ink;
+  }
+
+  // Widens every gap the ink encloses by a pixel upwards and to the left, where the stroke
+  // there is two pixels thick: an outline then leaves the middle of the gap free, so an e
+  // keeps its eye also on black, where the outline is all that shows.
+  void thinAroundGaps(int cellX, int cellWidth) {
+    const std::vector<Cell> before(cells_);
+    auto inkAt = [&](int x, int y) {
+      return x >= cellX && x < cellX + cellWidth && y >= 0 && y < height_ && before[size_t(y) * width_ + x] == Ink;
+    };
+    for (const std::vector<int>& gap : enclosedGaps(cellX, cellWidth, before))
+      for (int i : gap) {
+        const int x = i % width_, y = i / width_;
+        if (inkAt(x, y - 1) && inkAt(x, y - 2)) at(x, y - 1) = Empty;
+        if (inkAt(x - 1, y) && inkAt(x - 2, y)) at(x - 1, y) = Empty;
       }
   }
 
-  bool hasInk(int cellX, int cellWidth) {
-    for (int y = 0; y < height_; ++y)
-      for (int x = cellX; x < cellX + cellWidth; ++x)
-        if (at(x, y) == Ink) return true;
-    return false;
-  }
-
-  // Around every ink pixel (outline) or below-right of it (shadow), inside its own cell.
+  // Around every ink pixel (outline) or below-right of it (shadow), inside its own cell. A
+  // gap the ink encloses (the eye of an e, the bowl of an a) that the edges would fill up
+  // altogether is left without edges, so it stays open and the letter keeps its shape.
   void addEdges(int cellX, int cellWidth, bool outline) {
     std::vector<Cell> before(cells_);
     auto inkAt = [&](int x, int y) {
@@ -145,6 +94,11 @@ public:
           for (int dx = -1; dx <= 1; ++dx) edge = edge || inkAt(x + dx, y + dy);
         if (edge) at(x, y) = Edge;
       }
+    for (const std::vector<int>& gap : enclosedGaps(cellX, cellWidth, before)) {
+      const bool filled = std::all_of(gap.begin(), gap.end(), [&](int i) { return cells_[size_t(i)] == Edge; });
+      if (filled)
+        for (int i : gap) cells_[size_t(i)] = Empty;
+    }
   }
 
   RgbPixels paint(const Style& style) const {
@@ -160,29 +114,97 @@ public:
   }
 
 private:
+  // The regions of pixels without ink (4-connected) that do not reach the cell's border,
+  // as indices into `cells`.
+  std::vector<std::vector<int>> enclosedGaps(int cellX, int cellWidth, const std::vector<Cell>& cells) const {
+    std::vector<std::vector<int>> gaps;
+    std::vector<bool> seen(cells.size(), false);
+    for (int y = 0; y < height_; ++y)
+      for (int x = cellX; x < cellX + cellWidth; ++x) {
+        const int start = y * width_ + x;
+        if (seen[size_t(start)] || cells[size_t(start)] == Ink) continue;
+        std::vector<int> region{start}, open{start};
+        seen[size_t(start)] = true;
+        bool reachesBorder = false;
+        while (!open.empty()) {
+          const int i = open.back();
+          open.pop_back();
+          const int px = i % width_, py = i / width_;
+          reachesBorder = reachesBorder || px == cellX || px == cellX + cellWidth - 1 || py == 0 || py == height_ - 1;
+          const int next[4][2] = {{px - 1, py}, {px + 1, py}, {px, py - 1}, {px, py + 1}};
+          for (const auto& [nx, ny] : next) {
+            if (nx < cellX || nx >= cellX + cellWidth || ny < 0 || ny >= height_) continue;
+            const int n = ny * width_ + nx;
+            if (seen[size_t(n)] || cells[size_t(n)] == Ink) continue;
+            seen[size_t(n)] = true;
+            region.push_back(n);
+            open.push_back(n);
+          }
+        }
+        if (!reachesBorder) gaps.push_back(std::move(region));
+      }
+    return gaps;
+  }
+
   int width_, height_;
   std::vector<Cell> cells_;
 };
 
-std::vector<uint8_t> makeStrip(GlyphRenderer& renderer, const FontDescription& font, const Style& style) {
-  const SizeMetrics metrics = metricsFor(font.size);
+// How a size is drawn: its pixel design, magnified by `scale`, with the design's top row at
+// strip row `top` (capitals start there; the rows below the baseline take the descenders).
+struct SizeDesign {
+  const char* art;
+  int scale;
+  int top;
+};
+
+SizeDesign designFor(FontSize size) {
+  switch (size) {
+    case FontSize::Big: return {kLittleGlyphArt, 2, 2};
+    case FontSize::Small: return {kSmallGlyphArt, 1, 1};
+    default: return {kLittleGlyphArt, 1, 1};
+  }
+}
+
+const PixelFont& pixelFontOf(const char* art) {
+  static std::vector<std::pair<const char*, PixelFont>> read;
+  for (const auto& [known, font] : read)
+    if (known == art) return font;
+  std::string error;
+  PixelFont font = readPixelFont(art, error);
+  if (!error.empty()) fail(error);
+  read.emplace_back(art, std::move(font));
+  return read.back().second;
+}
+
+// The glyph's first column in its cell: the free columns are shared out with the larger part
+// on the right, which holds the letter spacing; an outline needs one column on each side.
+// A cell too narrow for that gives the outline up on the left before the spacing.
+int glyphLeft(int cellWidth, int inkWidth, bool outline) {
+  const int margin = outline ? 1 : 0;
+  return std::max(0, std::min(margin + (cellWidth - 1 - 2 * margin - inkWidth) / 2, cellWidth - 1 - inkWidth));
+}
+
+std::vector<uint8_t> makeStrip(const FontDescription& font, const Style& style) {
+  const SizeDesign design = designFor(font.size);
+  const PixelFont& glyphs = pixelFontOf(design.art);
   const uint8_t* widths = widthsOf(font.size);
   Strip strip(stripWidth(font.size), font.height);
-  const int margin = style.outline ? 2 : style.shadow ? 1 : 0;
   int cellX = 0;
   for (int i = 0; i < kGlyphCount; ++i) {
     const int width = widths[i];
     const uint8_t code = kGlyphOrder[i];
+    auto glyph = glyphs.find(code);
     if (code != ' ') {
-      // One column of spacing stays free at the right; outlines take one on each side.
-      const int room = std::max(1, width - 1 - margin);
-      int left = 0, top = 0;
-      const FT_Bitmap& bitmap = renderer.render(metrics, code, room, left, top);
-      const int x0 = cellX + (style.outline ? 1 : 0) + std::max(0, (room - int(bitmap.width)) / 2);
-      strip.placeGlyph(bitmap, cellX, width, x0, metrics.baseline - top);
-      if (!strip.hasInk(cellX, width))  // a cell too narrow for the glyph still shows a mark
-        for (int y = metrics.baseline - 4; y < metrics.baseline; ++y) strip.at(cellX, y) = Ink;
-      if (margin) strip.addEdges(cellX, width, style.outline);
+      if (glyph == glyphs.end()) fail("the font has no glyph for byte " + std::to_string(code));
+      const int inkWidth = glyph->second.width * design.scale;
+      const int inkHeight = int(glyph->second.rows.size()) * design.scale;
+      // A one-column cell has no room for spacing: its glyph is the column itself.
+      if (inkWidth > std::max(1, width - 1) || design.top + inkHeight > font.height)
+        fail(std::string(font.picture) + ": the glyph of byte " + std::to_string(code) + " does not fit its cell");
+      strip.placeGlyph(glyph->second, design.scale, cellX + glyphLeft(width, inkWidth, style.outline), design.top);
+      if (style.outline) strip.thinAroundGaps(cellX, width);
+      if (style.outline || style.shadow) strip.addEdges(cellX, width, style.outline);
     }
     cellX += width;
   }
@@ -190,9 +212,8 @@ std::vector<uint8_t> makeStrip(GlyphRenderer& renderer, const FontDescription& f
 }
 
 void addFonts(ContentList& gfx, const ContentSources&) {
-  GlyphRenderer renderer;
   for (int font = 0; font < kFontCount; ++font)
-    gfx.push_back({kFonts[font].picture, makeStrip(renderer, kFonts[font], styleFor(font))});
+    gfx.push_back({kFonts[font].picture, makeStrip(kFonts[font], styleFor(font))});
 }
 
 }  // namespace
