@@ -165,6 +165,20 @@ void FightScreen::drawMap(uint16_t* target) {
   composed_ = *pictures_->map;
   CountryManager::instance().drawVillages(composed_);
   composed_.drawPart(scrollX_, scrollY_, 319 - viewLeft_, 239, target, viewLeft_, 0);
+  paintSeam(target);
+}
+
+// The map copy stops one column and one row short of the screen's right and bottom edges.
+// The seam is filled from the map beyond the copy, or, at the map's own edge, by repeating
+// the copy's last column and row, so no black line stays.
+void FightScreen::paintSeam(uint16_t* target) const {
+  const int right = scrollX_ + 319 - viewLeft_, bottom = scrollY_ + 239;
+  const int lastX = std::min(right, composed_.getWidth() - 1), lastY = std::min(bottom, composed_.getHeight() - 1);
+  if (lastX < 0 || lastY < 0 || !composed_.getPixels()) return;
+  auto mapPixel = [&](int x, int y) { return composed_.getPixel(std::clamp(x, 0, lastX), std::clamp(y, 0, lastY)); };
+  auto screen = [target](int x, int y) -> uint16_t& { return target[x * kScreenHeight + (kScreenHeight - 1 - y)]; };
+  for (int y = 0; y < kScreenHeight; ++y) screen(kScreenWidth - 1, y) = mapPixel(right, scrollY_ + y);
+  for (int x = viewLeft_; x < kScreenWidth; ++x) screen(x, kScreenHeight - 1) = mapPixel(scrollX_ + x - viewLeft_, bottom);
 }
 
 FightScreen::PanelTexts FightScreen::panelTexts() const {

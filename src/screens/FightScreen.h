@@ -76,6 +76,7 @@ private:
   int ownGuard() const;
 
   void drawMap(uint16_t* target);
+  void paintSeam(uint16_t* target) const;
   void drawPanel(uint16_t* target);
   void drawDialog(uint16_t* target);
 

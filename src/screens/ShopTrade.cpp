@@ -30,9 +30,8 @@ int ShopTrade::priceOf(int item) {
 }
 
 String ShopTrade::shortfallText(int missing) {
-  const CountryManager& land = CountryManager::instance();
-  const String& money = missing < 2 ? land.moneySingle() : land.moneyMulti();
-  return String::format("You need %d more %s to buy", missing, money.c_str());
+  // The dealer's words take the plural money name whatever the amount.
+  return String::format("You need %d more %s to buy", missing, CountryManager::instance().moneyMulti().c_str());
 }
 
 void ShopTrade::begin(Player* customer) {

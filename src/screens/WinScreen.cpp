@@ -5,21 +5,23 @@
 
 #include <algorithm>
 
+// The pictures are loaded when the screen is shown, so that it fades in with them rather
+// than fading in black and popping up at full brightness when it runs.
 void WinScreen::visible(bool on, ScreenParam param) {
-  if (!on || !param) return;
-  lines_.split(*reinterpret_cast<const String*>(param));
+  if (!on) return;
+  loadPictures();
+  if (param) lines_.split(*reinterpret_cast<const String*>(param));
 }
 
+void WinScreen::loadPictures() {
+  if (!closing_) closing_ = loadPicture("gfx\\final.jpg");
+  if (!titleStrip_) titleStrip_ = loadPicture("gfx\\hatchery\\label.jpg");
+}
+
+// A tap made while the message faded in does not end it: it waits for a fresh one.
 void WinScreen::run(String& next) {
-  Application* app = Application::instance();
-  closing_ = loadPicture("gfx\\final.jpg");
-  titleStrip_ = loadPicture("gfx\\hatchery\\label.jpg");
-  draw(app->getFramebuffer());
-  for (;;) {
-    app->update(true);
-    if (app->getClick()) break;
-    draw(app->getFramebuffer());
-  }
+  loadPictures();
+  showUntilTap(*this);
   closing_.reset();
   titleStrip_.reset();
   next = String();

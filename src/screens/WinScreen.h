@@ -19,6 +19,8 @@ public:
   const String& secondLine() const { return lines_.second; }
 
 private:
+  void loadPictures();
+
   AnnouncementLines lines_;
   std::unique_ptr<Bitmap> closing_, titleStrip_;
 };

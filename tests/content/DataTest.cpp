@@ -239,6 +239,10 @@ TEST(Land, NamesUseTheFontsAndAreUnique) {
   EXPECT_FAULT(faults, "player name 'Harvekssson' is longer than 10");
   EXPECT_FAULT(faults, "an empty money name");
 
+  Land pearls = land;
+  pearls.moneyMulti = "pearls";
+  EXPECT_FAULT(checkLandNames(pearls), "money 'crystal/pearls' differs from the crystals");
+
   Land tenLetters = land;
   tenLetters.players[0] = "Harveksson";
   EXPECT_NO_FAULTS(checkLandNames(tenLetters));

@@ -127,8 +127,12 @@ Faults checkLandNames(const Land& land) {
   add(nameFaults("player", land.players));
   add(nameFaults("land", {land.area}));
   add(nameFaults("time", {land.time}));
-  add(nameFaults("money", {land.moneySingle}));  // one pearl, two pearls: may be the same word
+  add(nameFaults("money", {land.moneySingle}));  // one crystal, two crystals: may be the same word
   add(nameFaults("money", {land.moneyMulti}));
+  // The item dialogs count values in crystals ("Quantity: 1 crystal"): one money everywhere.
+  if (land.moneySingle != "crystal" || land.moneyMulti != "crystals")
+    faults.push_back("money '" + land.moneySingle + "/" + land.moneyMulti +
+                     "' differs from the crystals the items are counted in");
   for (const std::string& player : land.players)
     if (player.size() > kLongestPlayerName)
       faults.push_back("player name '" + player + "' is longer than " + std::to_string(kLongestPlayerName));

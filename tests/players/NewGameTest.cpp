@@ -46,7 +46,7 @@ TEST(CharacterChoiceTest, AChosenCharacterCanNotBeChosenAgain) {
 }
 
 const char* const kLand =
-    R"(<country><area name="Nevelholm"/><time name="Moon"/><money name_single="pearl" name_multi="pearls"/>)"
+    R"(<country><area name="Nevelholm"/><time name="Moon"/><money name_single="crystal" name_multi="crystals"/>)"
     R"(<player1 name="Harvek"/><player2 name="Orlenna"/><player3 name="Sivrane"/>)"
     R"(<dragon name="Ashwing"/><dragon name="Mistclaw"/><dragon name="Old Ember"/><dragon name="Thorn"/>)"
     R"(<race name="Fenfolk" color="#4a6"/>)"

@@ -13,7 +13,7 @@ namespace {
 
 // A land of three villages and three dragon names; villages 0 and 2 are of one race.
 std::string landText() {
-  return R"(<country><area name="Nevelholm"/><time name="Moon"/><money name_single="pearl" name_multi="pearls"/>
+  return R"(<country><area name="Nevelholm"/><time name="Moon"/><money name_single="crystal" name_multi="crystals"/>
     <player1 name="Harvek"/><player2 name="Orlenna"/><player3 name="Sivrane"/>
     <dragon name="Ashwing"/><dragon name="Mistclaw"/><dragon name="Emberjaw"/>
     <race name="Fenfolk" color="#4a6"/><race name="Reedkin" color="#a64"/>

@@ -86,7 +86,7 @@ inline uint16_t pixelAt(const uint16_t* buffer, int x, int y) { return buffer[x 
 
 // A land just big enough for the player manager: three rulers and a few dragon names.
 inline const char* kLand =
-    R"(<country><area name="Nevelholm"/><time name="Moon"/><money name_single="pearl" name_multi="pearls"/>
+    R"(<country><area name="Nevelholm"/><time name="Moon"/><money name_single="crystal" name_multi="crystals"/>
     <player1 name="Harvek"/><player2 name="Orlenna"/><player3 name="Sivrane"/>
     <dragon name="Ashwing"/><dragon name="Mistclaw"/><dragon name="Emberjaw"/>
     <race name="Fenfolk" color="#4a6"/>

@@ -96,7 +96,7 @@ protected:
   void SetUp() override {
     seedRandom(1);
     std::string text = R"(<country><area name="Nevelholm"/><time name="Moon"/>)"
-                       R"(<money name_single="pearl" name_multi="pearls"/><player1 name="Harvek"/>)"
+                       R"(<money name_single="crystal" name_multi="crystals"/><player1 name="Harvek"/>)"
                        R"(<player2 name="Orlenna"/><player3 name="Sivrane"/>)"
                        R"(<race name="Fenfolk" color="#4a6"/><race name="Reedkin" color="#a64"/>)";
     for (int i = 0; i < 12; ++i) text += "<dragon name=\"Wyrm" + std::to_string(i) + "\"/>";
@@ -187,6 +187,25 @@ TEST_F(FightScreenTest, TheViewScrollsOverThePanelThenTheMapAndStopsAtTheEdges) 
   EXPECT_EQ(fight.scrollX(), 0);
   EXPECT_EQ(fight.viewLeft(), 110);
   EXPECT_EQ(fight.scrollY(), 0);
+}
+
+// The map copy is a column and a row short of the screen; the seam must not stay black, at
+// the map's start and at its far edges alike. The test map has no black pixel.
+TEST_F(FightScreenTest, TheMapReachesTheScreensRightColumnAndBottomRow) {
+  auto blackInSeam = [this] {
+    fight.draw(rig.app.getFramebuffer());
+    const uint16_t* screen = rig.app.getFramebuffer();
+    auto at = [screen](int x, int y) { return screen[x * kScreenHeight + (kScreenHeight - 1 - y)]; };
+    int black = 0;
+    for (int y = 0; y < 222; ++y) black += at(kScreenWidth - 1, y) == 0;              // above the exit
+    for (int x = fight.viewLeft() + 20; x < 303; ++x) black += at(x, kScreenHeight - 1) == 0;  // right of the panel
+    return black;
+  };
+  show("");
+  EXPECT_EQ(blackInSeam(), 0);
+  play("key right down\nwait 4000\nkey right up\nkey down down\nwait 2000\nkey down up\n");
+  ASSERT_EQ(fight.scrollX(), FightScreen::kMaxScrollX);
+  EXPECT_EQ(blackInSeam(), 0);
 }
 
 TEST_F(FightScreenTest, AMapTapSelectsTheCellAndVillageAndShowsItsValues) {

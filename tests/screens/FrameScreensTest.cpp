@@ -67,6 +67,27 @@ TEST_F(FrameScreensTest, TheStartScreenWaitsForItsButton) {
   EXPECT_TRUE(script.finished());  // the taps beside the button changed nothing
 }
 
+// The screen fades in with its picture (the test archive's placeholder, grey), and a tap
+// made before it ran does not end it.
+TEST_F(FrameScreensTest, TheWinScreenFadesInWithItsPictureAndWaitsForAFreshTap) {
+  WinScreen win;
+  const String message = "Harvek completed the|talisman. Game over !";
+  win.visible(true, reinterpret_cast<ScreenParam>(&message));
+  std::fill(rig.app.getFramebuffer(), rig.app.getFramebuffer() + kScreenPixels, uint16_t(0));
+  win.draw(rig.app.getFramebuffer());
+  EXPECT_NE(rig.app.getFramebuffer()[10 * kScreenHeight + (kScreenHeight - 1 - 10)], 0);
+
+  play("tap 10 10\nwait 50\n");
+  while (!script.finished()) rig.app.update(true);
+  play("wait 500\ntap 10 10\n");
+  const uint32_t started = now();
+  String next;
+  win.run(next);
+  win.visible(false, -1);
+  EXPECT_GE(now() - started, 500u);
+  EXPECT_TRUE(script.finished());
+}
+
 TEST_F(FrameScreensTest, TheCreditsEndTheProgramAfterFifteenSecondsOrATap) {
   CreditScreen credits;
   uint32_t started = now();

@@ -15,7 +15,7 @@
 
 namespace {
 
-// The land and the items come from the game's own data files: the money is "pearl(s)".
+// The land and the items come from the game's own data files: the money is "crystal(s)".
 class InfoScreenTest : public ::testing::Test {
 protected:
   InfoScreenTest() : folder(testcontent::writeGraphicsArchive(testName())) {
@@ -178,16 +178,16 @@ TEST_F(InfoScreenTest, TheAccountsShowLossesAndGainsInTheLandsMoney) {
   runWithTaps({{10, 120}, {10, 120}});  // items, affairs, accounts
   ASSERT_EQ(info.page(), InfoScreen::PageAccounts);
   EXPECT_EQ(textAt(46, 74), "Egg 1:");
-  EXPECT_EQ(textAt(130, 74), "1 pearl");
+  EXPECT_EQ(textAt(130, 74), "1 crystal");
   EXPECT_EQ(textAt(220, 74), "(none)");
-  EXPECT_EQ(textAt(220, 91), "0 pearl");  // nothing stands under "Gain"
-  EXPECT_EQ(textAt(130, 108), "7 pearls");
-  EXPECT_EQ(textAt(220, 125), "3 pearls");
+  EXPECT_EQ(textAt(220, 91), "0 crystal");  // nothing stands under "Gain"
+  EXPECT_EQ(textAt(130, 108), "7 crystals");
+  EXPECT_EQ(textAt(220, 125), "3 crystals");
   EXPECT_EQ(textAt(46, 142), "Dragons:");
-  EXPECT_EQ(textAt(220, 142), "1 pearl");
-  EXPECT_EQ(textAt(130, 176), "2147483648 pearls");
+  EXPECT_EQ(textAt(220, 142), "1 crystal");
+  EXPECT_EQ(textAt(130, 176), "2147483648 crystals");
   EXPECT_EQ(textAt(46, 193), "General:");
-  EXPECT_EQ(textAt(46, 218), "Orlenna owns 1 pearl and one egg.");
+  EXPECT_EQ(textAt(46, 218), "Orlenna owns 1 crystal and one egg.");
   EXPECT_EQ(textAt(46, 235), "(none)");  // no talisman part
 }
 
@@ -201,14 +201,14 @@ TEST_F(InfoScreenTest, TheOwnersLineAndTheTalismanParts) {
   land.cell(6).guardOwner = 0;  // another ruler's part
   info.visible(true, 0);
   runWithTaps({{300, 120}});
-  EXPECT_EQ(textAt(46, 218), "Orlenna owns no pearl and no eggs.");
+  EXPECT_EQ(textAt(46, 218), "Orlenna owns no crystal and no eggs.");
   EXPECT_EQ(textAt(46, 235), "He found 1 parts of the talisman");
   info.visible(false, -1);
   ruler().money = 250;
   ruler().eggs = 12;
   land.cell(6).guardOwner = 1;
   runWithTaps({{300, 120}});
-  EXPECT_EQ(textAt(46, 218), "Orlenna owns 250 pearls and 12 eggs.");
+  EXPECT_EQ(textAt(46, 218), "Orlenna owns 250 crystals and 12 eggs.");
   EXPECT_EQ(textAt(46, 235), "He found 2 parts of the talisman");
 }
 

@@ -132,10 +132,10 @@ TEST_F(ShopTest, PricesAreTheItemValuesTruncatedAndUnknownItemsHaveNone) {
   EXPECT_EQ(ShopTrade::priceOf(14), 0);
 }
 
-TEST_F(ShopTest, TheShortfallNamesTheMoneyInTheSingleBelowTwo) {
-  EXPECT_STREQ(ShopTrade::shortfallText(1).c_str(), "You need 1 more pearl to buy");
-  EXPECT_STREQ(ShopTrade::shortfallText(2).c_str(), "You need 2 more pearls to buy");
-  EXPECT_STREQ(ShopTrade::shortfallText(37).c_str(), "You need 37 more pearls to buy");
+TEST_F(ShopTest, TheShortfallNamesTheMoneyInThePluralEvenForOne) {
+  EXPECT_STREQ(ShopTrade::shortfallText(1).c_str(), "You need 1 more crystals to buy");
+  EXPECT_STREQ(ShopTrade::shortfallText(2).c_str(), "You need 2 more crystals to buy");
+  EXPECT_STREQ(ShopTrade::shortfallText(37).c_str(), "You need 37 more crystals to buy");
 }
 
 TEST_F(ShopTest, TheDealerOffersTheSameFiveItemsUpToTheirStocks) {

@@ -19,7 +19,7 @@ std::string village(const char* name, const char* race, const char* position, in
 
 std::string land(const std::string& villages, const std::string& extra = "") {
   return std::string("<country>") + R"(<area name="Nevelholm"/><time name="Moon"/>)" +
-         R"(<money name_single="pearl" name_multi="pearls"/><player1 name="Harvek"/><player2 name="Orlenna"/>)" +
+         R"(<money name_single="crystal" name_multi="crystals"/><player1 name="Harvek"/><player2 name="Orlenna"/>)" +
          R"(<player3 name="Sivrane"/><dragon name="Ashwing"/><dragon name="Mistclaw"/>)" + kRaces + extra +
          villages + "</country>";
 }
@@ -43,8 +43,8 @@ TEST_F(CountryTest, ReadsTheLandItsNamesAndVillages) {
   ASSERT_TRUE(country->failure().length() == 0) << country->failure().c_str();
   EXPECT_STREQ(country->areaName().c_str(), "Nevelholm");
   EXPECT_STREQ(country->timeName().c_str(), "Moon");
-  EXPECT_STREQ(country->moneySingle().c_str(), "pearl");
-  EXPECT_STREQ(country->moneyMulti().c_str(), "pearls");
+  EXPECT_STREQ(country->moneySingle().c_str(), "crystal");
+  EXPECT_STREQ(country->moneyMulti().c_str(), "crystals");
   EXPECT_STREQ(country->playerName(2).c_str(), "Sivrane");
   EXPECT_EQ(country->dragonNameCount(), 2);
   ASSERT_EQ(country->villageCount(), 3);

@@ -23,7 +23,7 @@ inline std::string villageXml(const std::string& name, const char* race, const c
 
 inline std::string land(const std::string& villages) {
   std::string text = R"(<country><area name="Nevelholm"/><time name="Moon"/>)"
-                     R"(<money name_single="pearl" name_multi="pearls"/><player1 name="Harvek"/>)"
+                     R"(<money name_single="crystal" name_multi="crystals"/><player1 name="Harvek"/>)"
                      R"(<player2 name="Orlenna"/><player3 name="Sivrane"/>)"
                      R"(<race name="Fenfolk" color="#4a6"/><race name="Reedkin" color="#a64"/>)";
   for (int i = 0; i < 12; ++i) text += "<dragon name=\"Wyrm" + std::to_string(i) + "\"/>";

@@ -11,12 +11,6 @@
 namespace cellar {
 namespace {
 
-// Each stall's dragon has its own colour, so the eight stalls can be told apart.
-constexpr Colour kDragonColours[kDoors] = {
-    rgb(178, 40, 44), rgb(48, 84, 176), rgb(44, 128, 70), rgb(206, 154, 52),
-    rgb(124, 64, 156), rgb(34, 132, 132), rgb(188, 96, 40), rgb(84, 86, 108),
-};
-
 double rimWidth(const ScreenRect& r) { return std::max(4.0, r.w * 0.09); }
 double gateTop(const ScreenRect& r) { return r.y + r.h * 0.7; }
 
@@ -98,7 +92,6 @@ void paintResident(cairo_t* cr, int door) {
   pose.legsDown = true;
   pose.headTilt = 0.35;
   pose.pitch = -0.3;
-  pose.body = kDragonColours[door];
   paintGlow(cr, r.x + r.w / 2.0, gateTop(r) - r.h * 0.2, r.w * 0.6, rgb(255, 170, 80, 0.25));
   paintDragon(cr, pose);
 }

@@ -21,6 +21,11 @@
 
 #include <cairo.h>
 
+// Every dragon of the game wears these scales: the statistics show the same pictures for
+// each dragon, so the cellar and the fights paint it alike, and a dragon looks the same
+// wherever it appears.
+inline constexpr Colour kDragonScales = rgb(52, 128, 92);
+
 struct DragonPose {
   double x = 0, y = 0;      // the body's centre on the canvas
   double scale = 1.0;       // 1.0: about 100 px from snout to tail tip; raised wings reach
@@ -44,7 +49,7 @@ struct DragonPose {
   bool legsDown = false;
   // The main scale colour. The belly is a warm light tone, the wing membranes a darker,
   // translucent shade of this colour, horns and claws ivory.
-  Colour body = {0.18, 0.52, 0.30, 1.0};
+  Colour body = kDragonScales;
 };
 
 // The wing value for frame `frame` of a flying loop of `frames` frames: a cosine beat, so

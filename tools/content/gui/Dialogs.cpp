@@ -23,24 +23,29 @@ void paintPanel(Canvas& canvas) {
   cairo_stroke(cr);
 }
 
+// The face fills the whole button but for its rounded corners, so the widest labels ("No
+// Comp.", "Unassign") have it under them from edge to edge; a gilt rim runs along the top and
+// the bottom only, the light catches the top row and the shade the bottom.
 void paintButton(Canvas& canvas, bool pressed) {
   cairo_t* cr = canvas.cr();
   const double w = canvas.width(), h = canvas.height();
-  roundedRectangle(cr, 0.5, 0.5, w - 1, h - 1, 5);
+  roundedRectangle(cr, 0, 0, w, h, 3);
   fillVertical(cr, 0, h, pressed ? rgb(58, 40, 20) : rgb(150, 104, 48), pressed ? rgb(104, 72, 36) : rgb(74, 48, 20));
-  roundedRectangle(cr, 0.5, 0.5, w - 1, h - 1, 5);
   cairo_set_line_width(cr, 1);
   setColour(cr, rgb(220, 176, 88));
+  for (double y : {0.5, h - 0.5}) {
+    cairo_move_to(cr, 3, y);
+    cairo_line_to(cr, w - 3, y);
+  }
   cairo_stroke(cr);
   // Light from the top left: a raised button catches it above, a sunk one below.
-  cairo_set_line_width(cr, 1.5);
   setColour(cr, pressed ? rgb(20, 12, 4, 0.7) : rgb(255, 230, 170, 0.6));
-  cairo_move_to(cr, 4, pressed ? 3 : 2.5);
-  cairo_line_to(cr, w - 4, pressed ? 3 : 2.5);
+  cairo_move_to(cr, 3, 1.5);
+  cairo_line_to(cr, w - 3, 1.5);
   cairo_stroke(cr);
   setColour(cr, pressed ? rgb(255, 230, 170, 0.4) : rgb(20, 12, 4, 0.7));
-  cairo_move_to(cr, 4, h - 2.5);
-  cairo_line_to(cr, w - 4, h - 2.5);
+  cairo_move_to(cr, 3, h - 2);
+  cairo_line_to(cr, w - 3, h - 2);
   cairo_stroke(cr);
 }
 

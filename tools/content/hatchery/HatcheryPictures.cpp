@@ -111,16 +111,10 @@ void paintLabel(Canvas& canvas) {
   setColour(cr, rgb(176, 128, 60, 0.7));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
-  // Small flourishes in the corners, clear of the two centred lines of text.
+  // A gilt stud in each corner, inside the inner line and clear of the widest lines of text.
   setColour(cr, rgb(150, 96, 40, 0.8));
-  cairo_set_line_width(cr, 1.2);
   for (int corner = 0; corner < 4; ++corner) {
-    const double sx = corner % 2 ? -1 : 1, sy = corner / 2 ? -1 : 1;
-    const double x = corner % 2 ? w - 14 : 14, y = corner / 2 ? h - 14 : 14;
-    cairo_move_to(cr, x, y + sy * 12);
-    cairo_curve_to(cr, x, y, x, y, x + sx * 12, y);
-    cairo_stroke(cr);
-    cairo_arc(cr, x + sx * 3, y + sy * 3, 1.6, 0, 2 * M_PI);
+    cairo_arc(cr, corner % 2 ? w - 12.5 : 12.5, corner / 2 ? h - 12.5 : 12.5, 1.6, 0, 2 * M_PI);
     cairo_fill(cr);
   }
 }

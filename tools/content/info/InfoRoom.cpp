@@ -14,8 +14,10 @@ using namespace brush;
 
 namespace {
 
-// The slate's writing surface and the frame around it.
-constexpr double kBoardLeft = 34, kBoardTop = 4, kBoardRight = 306, kBoardBottom = 236;
+// The slate's writing surface and the frame around it. The slate reaches almost to the
+// screen's right edge, so a five-digit gain in the accounts ("88888 crystals", up to x 312)
+// stays on it; the frame's right side shows only its inner part.
+constexpr double kBoardLeft = 34, kBoardTop = 4, kBoardRight = 315, kBoardBottom = 236;
 constexpr double kFrame = 6;
 
 void paintWall(cairo_t* cr) {
@@ -70,15 +72,6 @@ void paintShelf(cairo_t* cr) {
   paintCandle(cr);
 }
 
-void paintPillar(cairo_t* cr) {
-  cairo_rectangle(cr, 311, 0, 9, 240);
-  fillLinear(cr, 311, 0, 320, 0, rgb(92, 64, 40), rgb(38, 24, 14));
-  for (double y : {40.0, 200.0}) {
-    cairo_rectangle(cr, 310, y, 10, 5);
-    fillLinear(cr, 0, y, 0, y + 5, rgb(150, 110, 60), rgb(70, 46, 22));
-  }
-}
-
 void paintSlate(cairo_t* cr) {
   const double w = kBoardRight - kBoardLeft, h = kBoardBottom - kBoardTop;
   cairo_rectangle(cr, kBoardLeft, kBoardTop, w, h);
@@ -126,7 +119,6 @@ void addRoom(ContentList& gfx) {
   paintSlate(cr);
   paintFrame(cr);
   paintShelf(cr);
-  paintPillar(cr);
   gfx.push_back({"gfx\\info\\bgn.gif", encodeGif(canvas.rgb(false))});
 }
 

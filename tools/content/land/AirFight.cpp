@@ -1,6 +1,6 @@
 // The fight of two dragons in the evening sky, gfx\action\dragon\dr01-dr38, over the still
-// picture dr00. They close in from both sides, the red one breathes fire and the blue one
-// climbs away from it, they clash, the blue one answers with fire from above, and the red
+// picture dr00. They close in from both sides, the first one breathes fire and the second one
+// climbs away from it, they clash, the second one answers with fire from above, and the first
 // one tumbles away into the depths while the victor roars.
 #include "land/LandEntries.h"
 #include "land/Noise.h"
@@ -49,8 +49,8 @@ struct Pose {
   bool left;
 };
 
-// The red dragon: in from the left, fire, clash, thrown back, falling away.
-Pose redDragon(int f) {
+// The first dragon: in from the left, fire, clash, thrown back, falling away.
+Pose firstDragon(int f) {
   Pose p{0, 0, 0, 0, 0, false};
   p.x = lerp(-20, 105, phase(f, 1, 10));
   p.y = lerp(168, 150, phase(f, 1, 10));
@@ -71,8 +71,8 @@ Pose redDragon(int f) {
   return p;
 }
 
-// The blue dragon: in from the right, climbs over the flame, clashes, breathes down, roars.
-Pose blueDragon(int f) {
+// The second dragon: in from the right, climbs over the flame, clashes, breathes down, roars.
+Pose secondDragon(int f) {
   Pose p{0, 0, 0, 0, 0, true};
   p.x = lerp(345, 218, phase(f, 1, 10));
   p.y = lerp(104, 116, phase(f, 1, 10));
@@ -94,7 +94,7 @@ Pose blueDragon(int f) {
   return p;
 }
 
-void paintDragonAt(cairo_t* cr, const Pose& p, int frame, double phaseShift, const Colour& body) {
+void paintDragonAt(cairo_t* cr, const Pose& p, int frame, double phaseShift) {
   DragonPose pose;
   pose.x = p.x, pose.y = p.y, pose.scale = 0.95;
   pose.facingLeft = p.left;
@@ -103,7 +103,6 @@ void paintDragonAt(cairo_t* cr, const Pose& p, int frame, double phaseShift, con
   pose.fire = p.fire;
   pose.fireSeed = unsigned(frame) * 5 + unsigned(phaseShift * 10);
   pose.wing = std::cos(2 * M_PI * (frame + phaseShift) / 6.0);
-  pose.body = body;
   paintDragon(cr, pose);
 }
 
@@ -132,22 +131,20 @@ void smokeTrail(cairo_t* cr, const Pose& p, int frame) {
   }
 }
 
-const Colour kRed = rgb(176, 44, 36);
-const Colour kBlue = rgb(40, 96, 150);
 
 void paintFrame(cairo_t* cr, int frame) {
   sky(cr, frame);
-  const Pose red = redDragon(frame), blue = blueDragon(frame);
-  if (frame >= 31) smokeTrail(cr, red, frame);
+  const Pose first = firstDragon(frame), second = secondDragon(frame);
+  if (frame >= 31) smokeTrail(cr, first, frame);
   // The one higher up is further away: draw it first.
-  if (blue.y < red.y) {
-    paintDragonAt(cr, blue, frame, 3, kBlue);
-    paintDragonAt(cr, red, frame, 0, kRed);
+  if (second.y < first.y) {
+    paintDragonAt(cr, second, frame, 3);
+    paintDragonAt(cr, first, frame, 0);
   } else {
-    paintDragonAt(cr, red, frame, 0, kRed);
-    paintDragonAt(cr, blue, frame, 3, kBlue);
+    paintDragonAt(cr, first, frame, 0);
+    paintDragonAt(cr, second, frame, 3);
   }
-  if (frame >= 19 && frame <= 22) clash(cr, (red.x + blue.x) / 2 + 10, (red.y + blue.y) / 2, frame);
+  if (frame >= 19 && frame <= 22) clash(cr, (first.x + second.x) / 2 + 10, (first.y + second.y) / 2, frame);
 }
 
 // The still picture: the two circling far off, small against the clouds.
@@ -158,7 +155,6 @@ void paintStill(cairo_t* cr) {
     pose.x = i ? 200 : 120, pose.y = i ? 92 : 128, pose.scale = i ? 0.5 : 0.6;
     pose.facingLeft = i == 1;
     pose.wing = i ? -0.6 : 0.9;
-    pose.body = i ? kBlue : kRed;
     paintDragon(cr, pose);
   }
 }

@@ -18,8 +18,18 @@ namespace {
 
 constexpr int kPanelWidth = 130;  // the map view starts 20 columns before the panel's end
 
-// The panel's right edge: a wavy gilt-trimmed border over the map's first columns.
-double raggedEdge(double y) { return 117 + 6 * std::sin(y * 0.105) + 3 * std::sin(y * 0.37 + 1); }
+// The panel's right edge: a wavy gilt-trimmed border over the map's first columns. Beside
+// the cell line (baseline 49) it swells out to the panel's full width, so the widest cell
+// and distance ("Q12: 3883 m") stays on the dark face.
+double waveOf(double y) { return 117 + 6 * std::sin(y * 0.105) + 3 * std::sin(y * 0.37 + 1); }
+double swellOf(double y) {
+  constexpr double kTop = 32, kBottom = 48, kEase = 8;
+  if (y < kTop - kEase || y > kBottom + kEase) return 0;
+  if (y >= kTop && y <= kBottom) return 1;
+  const double t = y < kTop ? (kTop - y) / kEase : (y - kBottom) / kEase;
+  return 0.5 + 0.5 * std::cos(M_PI * t);
+}
+double raggedEdge(double y) { return waveOf(y) + (131.5 - waveOf(y)) * swellOf(y); }
 
 // A faint compass rose, a watermark in the empty panel (low enough in contrast that the
 // yellow text over it stays clear).
@@ -51,7 +61,11 @@ void paintMapPanel(Canvas& canvas) {
   // Gilt along the ragged edge, with a darker line inside it.
   for (int pass = 0; pass < 2; ++pass) {
     cairo_new_path(cr);
-    for (double y = 0; y <= h; y += 2) cairo_line_to(cr, raggedEdge(y) - (pass ? 4 : 1.2), y);
+    for (double y = 0; y <= h; y += 2) {
+      // The darker inner line leaves off where the edge swells round the cell line.
+      if (pass && swellOf(y) > 0) cairo_new_sub_path(cr);
+      else cairo_line_to(cr, raggedEdge(y) - (pass ? 4 : 1.2), y);
+    }
     setColour(cr, pass ? rgb(120, 88, 40, 0.8) : kGilt);
     cairo_set_line_width(cr, pass ? 1 : 2.4);
     cairo_stroke(cr);

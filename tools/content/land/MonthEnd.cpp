@@ -220,7 +220,8 @@ void paintScroll(Canvas& canvas) {
   const double w = canvas.width(), h = canvas.height();
   roundedRectangle(cr, 12, 12, w - 24, h - 24, 3);
   fillPanel(cr, 12, h - 12, 216);
-  cairo_rectangle(cr, 17.5, 24.5, w - 35, h - 49);
+  // The gilt frame keeps outside the widest report line; its foot runs under the lower roller.
+  cairo_rectangle(cr, 14.5, 23.5, w - 29, h - 26);
   setColour(cr, kGilt);
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
@@ -237,25 +238,27 @@ void paintScroll(Canvas& canvas) {
       cairo_fill(cr);
     }
   }
-  // A crest at the head of the report: a crescent moon between two stars.
-  cairo_arc(cr, w / 2, 38, 8, 0, 2 * M_PI);
-  cairo_arc_negative(cr, w / 2 + 4, 35, 7, 2 * M_PI, 0);
+  // A small crest under the upper roller, above the first report line: a crescent moon
+  // between two stars over a rule fading out to both sides.
+  const double crestY = 31;
+  cairo_arc(cr, w / 2, crestY, 5, 0, 2 * M_PI);
+  cairo_arc_negative(cr, w / 2 + 2.5, crestY - 2, 4.4, 2 * M_PI, 0);
   setColour(cr, kGiltLight);
   cairo_fill(cr);
-  for (double dx : {-24.0, 24.0}) {
+  for (double dx : {-16.0, 16.0}) {
     for (int i = 0; i < 4; ++i) {
       const double a = i * M_PI / 2;
-      cairo_move_to(cr, w / 2 + dx, 38);
-      cairo_line_to(cr, w / 2 + dx + std::cos(a) * 5, 38 + std::sin(a) * 5);
+      cairo_move_to(cr, w / 2 + dx, crestY);
+      cairo_line_to(cr, w / 2 + dx + std::cos(a) * 3.5, crestY + std::sin(a) * 3.5);
     }
-    cairo_set_line_width(cr, 1.4);
+    cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
   }
-  setLinear(cr, 30, 0, w - 30, 0, rgb(196, 152, 64, 0), rgb(196, 152, 64, 0.9));
-  cairo_rectangle(cr, 30, 49, w / 2 - 40, 1);
+  setLinear(cr, 30, 0, w / 2 - 24, 0, rgb(196, 152, 64, 0), rgb(196, 152, 64, 0.9));
+  cairo_rectangle(cr, 30, 38, w / 2 - 54, 1);
   cairo_fill(cr);
-  setLinear(cr, w / 2 + 10, 0, w - 30, 0, rgb(196, 152, 64, 0.9), rgb(196, 152, 64, 0));
-  cairo_rectangle(cr, w / 2 + 10, 49, w / 2 - 40, 1);
+  setLinear(cr, w / 2 + 24, 0, w - 30, 0, rgb(196, 152, 64, 0.9), rgb(196, 152, 64, 0));
+  cairo_rectangle(cr, w / 2 + 24, 38, w / 2 - 54, 1);
   cairo_fill(cr);
 }
 

@@ -27,7 +27,6 @@ DragonPose basePose() {
   pose.x = 25;
   pose.y = 30;
   pose.scale = 0.48;
-  pose.body = rgb(206, 58, 40);
   return pose;
 }
 

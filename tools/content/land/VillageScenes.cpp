@@ -149,31 +149,32 @@ void seaShore(cairo_t* cr) {
 }
 
 // The light title plate: parchment in a thin wooden frame.
+// A parchment strip between two wooden bars. The widest caption the land can make (the widest
+// dragon attacking the widest village) is within two pixels of the strip's width, so its
+// ends are only a hairline of gilt: no caps or scrolls for the words to run into.
 void paintLabel(Canvas& canvas) {
   cairo_t* cr = canvas.cr();
   const double w = canvas.width(), h = canvas.height();
   cairo_rectangle(cr, 0, 0, w, h);
-  setLinear(cr, 0, 0, 0, h, style::kWood, style::kWoodDark);
+  setLinear(cr, 0, 3, 0, h - 3, rgb(246, 232, 196), rgb(228, 206, 158));
   cairo_fill(cr);
-  roundedRectangle(cr, 3, 2, w - 6, h - 5, 4);
-  setLinear(cr, 0, 2, 0, h - 3, rgb(246, 232, 196), rgb(224, 200, 150));
-  cairo_fill(cr);
-  speckle(cr, 4, 3, w - 8, h - 7, rgb(170, 130, 80, 0.3), 600, 36);
-  roundedRectangle(cr, 3.5, 2.5, w - 7, h - 6, 4);
+  speckle(cr, 1, 4, w - 2, h - 8, rgb(170, 130, 80, 0.25), 600, 36);
+  for (double y : {0.0, h - 3}) {  // the bars
+    cairo_rectangle(cr, 0, y, w, 3);
+    setLinear(cr, 0, y, 0, y + 3, style::kWood, style::kWoodDark);
+    cairo_fill(cr);
+  }
   setColour(cr, style::kGold);
   cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
-  // Faint scrolls at both ends, well outside the middle where the words go.
-  setColour(cr, rgb(176, 140, 88, 0.5));
-  cairo_set_line_width(cr, 1.2);
-  for (double side : {-1.0, 1.0}) {
-    const double x = side < 0 ? 10 : w - 10;
-    cairo_arc(cr, x, h / 2, 4, 0, 2 * M_PI);
-    cairo_stroke(cr);
-    cairo_move_to(cr, x - side * 4, h / 2);
-    cairo_line_to(cr, x - side * 10, h / 2);
-    cairo_stroke(cr);
+  for (double y : {3.5, h - 3.5}) {
+    cairo_move_to(cr, 0, y);
+    cairo_line_to(cr, w, y);
   }
+  for (double x : {0.5, w - 0.5}) {
+    cairo_move_to(cr, x, 3);
+    cairo_line_to(cr, x, h - 3);
+  }
+  cairo_stroke(cr);
 }
 
 }  // namespace

@@ -17,9 +17,10 @@ constexpr int kSpeed = 6;
 constexpr int kBpm = 180;
 constexpr int kBarRows = 12;
 constexpr int kPatternBars = 4;
-// The volumes below balance the parts against each other; the whole is then taken down so
-// that the effects, which the game mixes at twice the music's volume, stand well above it.
-constexpr double kMusicLevel = 0.4;
+// The volumes below balance the parts against each other; the whole is then set so that the
+// music plays at about -20 dBFS RMS at the game's music volume, and the effects, which the game
+// mixes at twice the music's volume, still peak well above it.
+constexpr double kMusicLevel = 0.94;
 
 int mixed(int volume) { return int(volume * kMusicLevel + 0.5); }
 

@@ -35,7 +35,6 @@ constexpr KindFiles kKinds[kIdleKinds] = {
 // The resting pose: standing on the straw, facing the trough at the left, wings folded.
 // Facing left, its wings rise at the right, where the gauge rack leaves the wall open.
 constexpr double kRestX = 205, kRestY = 164, kScale = 1.7, kRestWing = 0.1, kRestTilt = 0.15;
-const Colour kJade = rgb(52, 128, 92);
 
 double smoothstep(double from, double to, double t) {
   const double x = std::clamp((t - from) / (to - from), 0.0, 1.0);
@@ -50,7 +49,6 @@ DragonPose restPose() {
   pose.headTilt = kRestTilt;
   pose.legsDown = true;
   pose.facingLeft = true;
-  pose.body = kJade;
   return pose;
 }
 

@@ -1,0 +1,21 @@
+# Plays the gallery: a fresh folder with the program, its archives and the staged savegames,
+# the script run headless with seed 7, then the sheet of its shots.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/shots)
+file(COPY ${PROGRAM} ${GALLERY} ${ARCHIVES}/gfx.arc ${ARCHIVES}/snd.arc DESTINATION ${WORK})
+get_filename_component(program ${PROGRAM} NAME)
+get_filename_component(gallery ${GALLERY} NAME)
+execute_process(COMMAND ${WORK}/${gallery} stage WORKING_DIRECTORY ${WORK} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the savegames could not be staged (${status})")
+endif()
+execute_process(COMMAND ${WORK}/${program} --headless --no-sound --seed 7 --script ${SCRIPT}
+                WORKING_DIRECTORY ${WORK} RESULT_VARIABLE status ERROR_VARIABLE err OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+  string(REGEX MATCHALL "script:[^\n]*" failure "${err}")
+  message(FATAL_ERROR "the gallery script stopped (${status}): ${failure}")
+endif()
+execute_process(COMMAND ${WORK}/${gallery} sheet ${WORK}/shots ${OUT} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the sheet could not be drawn")
+endif()
