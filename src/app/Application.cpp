@@ -20,6 +20,10 @@ Application* published = nullptr;
 // are read as right, left, up and down.
 constexpr int kTurnedMapping[4] = {KeyRight, KeyLeft, KeyUp, KeyDown};
 
+// As long as a step of the core's waits: the mixer's queue outlasts it many times over, and
+// a key or a lift is seen within it.
+constexpr uint32_t kIdleStepMs = 5;
+
 void restoreTaskBar() {
   if (published) published->setFullScreen(false);
 }
@@ -91,6 +95,11 @@ void Application::update(bool present) {
   // A script begins with the game's first frame, not while it is still loading.
   if (script_ && presented_) script_->step();
   drainMessages();
+}
+
+void Application::idle() {
+  update(false);
+  platform_.sleep(kIdleStepMs);
 }
 
 void Application::drainMessages() {
