@@ -52,11 +52,6 @@ Application::~Application() {
 
 Application::OpenResult Application::open() {
   atExitCleanUp(restoreTaskBar);
-  if (platform_.anotherInstanceRunning()) {
-    std::fprintf(stderr, "Application::Application(): INFO: another copy of nuPavane is running !\n");
-    std::fflush(stderr);
-    return OpenResult::AlreadyRunning;
-  }
   // The window does not exist yet: this hides the task bar; the window procedure hides it
   // again whenever the game's window is activated.
   setFullScreen(true);
@@ -64,6 +59,13 @@ Application::OpenResult Application::open() {
     std::fprintf(stderr, "Application::Application(): ERROR: unable to create the window !\n");
     std::fflush(stderr);
     return OpenResult::Failed;
+  }
+  // Only a copy that has its window takes the lock: one that cannot show itself must not
+  // keep the next correct start out.
+  if (platform_.anotherInstanceRunning()) {
+    std::fprintf(stderr, "Application::Application(): INFO: another copy of nuPavane is running !\n");
+    std::fflush(stderr);
+    return OpenResult::AlreadyRunning;
   }
   published_ = true;
   published = this;
