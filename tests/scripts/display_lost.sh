@@ -14,6 +14,7 @@ export SDL_AUDIODRIVER=dummy
 work=$(mktemp -d)
 game=
 trap 'kill -KILL $game $XVFB_PID 2>/dev/null; rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
 # Answers the new-game questions, then waits on the intro far longer than the check runs.
 printf 'wait 200\ntap 223 47\nwait 200\ntap 73 87\nwait 600000\n' >"$work/script"
 fail=0
