@@ -75,12 +75,14 @@ std::unique_ptr<platform::Platform> createPlatform(const Options& options, const
   if (platform::prepareFolder(state)) desktop.lockPath = state + "nupavane.lock";
   std::string error;
   auto backend = platform::createDesktopPlatform(desktop, error);
-  if (!backend) {
+  if (!backend && error == platform::kNoDisplay) {
     std::fprintf(stderr,
                  "nupavane: cannot open a window: %s.\n"
                  "Play headless with a script:  nupavane --headless --script FILE\n"
                  "or in a virtual display:      xvfb-run -a nupavane\n",
                  error.c_str());
+  } else if (!backend) {
+    std::fprintf(stderr, "nupavane: cannot open a window: %s\n", error.c_str());
   }
   return backend;
 #else

@@ -20,6 +20,10 @@ Application* published = nullptr;
 // are read as right, left, up and down.
 constexpr int kTurnedMapping[4] = {KeyRight, KeyLeft, KeyUp, KeyDown};
 
+// As long as a step of the core's waits: the mixer's queue outlasts it many times over, and
+// a key or a lift is seen within it.
+constexpr uint32_t kIdleStepMs = 5;
+
 void restoreTaskBar() {
   if (published) published->setFullScreen(false);
 }
@@ -48,11 +52,6 @@ Application::~Application() {
 
 Application::OpenResult Application::open() {
   atExitCleanUp(restoreTaskBar);
-  if (platform_.anotherInstanceRunning()) {
-    std::fprintf(stderr, "Application::Application(): INFO: another copy of nuPavane is running !\n");
-    std::fflush(stderr);
-    return OpenResult::AlreadyRunning;
-  }
   // The window does not exist yet: this hides the task bar; the window procedure hides it
   // again whenever the game's window is activated.
   setFullScreen(true);
@@ -60,6 +59,13 @@ Application::OpenResult Application::open() {
     std::fprintf(stderr, "Application::Application(): ERROR: unable to create the window !\n");
     std::fflush(stderr);
     return OpenResult::Failed;
+  }
+  // Only a copy that has its window takes the lock: one that cannot show itself must not
+  // keep the next correct start out.
+  if (platform_.anotherInstanceRunning()) {
+    std::fprintf(stderr, "Application::Application(): INFO: another copy of nuPavane is running !\n");
+    std::fflush(stderr);
+    return OpenResult::AlreadyRunning;
   }
   published_ = true;
   published = this;
@@ -91,6 +97,11 @@ void Application::update(bool present) {
   // A script begins with the game's first frame, not while it is still loading.
   if (script_ && presented_) script_->step();
   drainMessages();
+}
+
+void Application::idle() {
+  update(false);
+  platform_.sleep(kIdleStepMs);
 }
 
 void Application::drainMessages() {

@@ -49,6 +49,10 @@ public:
   // The message pump: feeds the sound mixer, with present true copies the framebuffer to
   // the panel, runs the script's due lines and drains the window's messages.
   void update(bool present);
+  // One step of a loop that waits for the player (a key held or let go, the stylus lifted,
+  // a key pressed): the pump without a picture, then a short sleep that input cuts short,
+  // so such a loop costs no processor while the sound goes on.
+  void idle();
   void clearScreen(uint8_t value);
   uint16_t* getFramebuffer() { return framebuffer_.data(); }
 

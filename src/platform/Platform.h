@@ -83,13 +83,13 @@ class Platform {
 public:
   virtual ~Platform() = default;
 
-  // True when another copy of the game already has its window (the desktop holds a lock
-  // beside the program). Application construction, before anything is created.
-  virtual bool anotherInstanceRunning() = 0;
-
   // Creates the game's window (portrait width x height) and shows it; its first message,
-  // WM_ACTIVATE, waits in the queue. Application construction.
+  // WM_ACTIVATE, waits in the queue. Application construction, first.
   virtual bool createWindow(const char* className, int width, int height) = 0;
+
+  // True when another copy of the game already has its window (the desktop holds a lock
+  // beside the program). Application construction, once the window exists.
+  virtual bool anotherInstanceRunning() = 0;
 
   // Gathers what happened since the last call into the message queue: desktop events on
   // the desktop, one fixed step of virtual time headless. Application::update, once a pump.

@@ -251,7 +251,7 @@ void FightScreen::handleTap(int x, int y) {
     return;
   }
   Application* app = Application::instance();
-  while (app->isPenDown()) app->update(false);
+  while (app->isPenDown()) app->idle();
   if (x >= kMapTapsFrom) selectAt(x, y);
   if (cell() && ownGuard() < 0 && inside(x, y, 8, 188, 98, 218)) {
     present();

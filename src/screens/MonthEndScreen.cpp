@@ -72,11 +72,11 @@ void MonthEndScreen::showReport() {
 void MonthEndScreen::scrollWithKeys() {
   Application* app = Application::instance();
   if (app->isKeyDown(KeyUp, true)) {
-    while (app->isKeyDown(KeyUp, true)) app->update(false);
+    while (app->isKeyDown(KeyUp, true)) app->idle();
     --first_;
   }
   if (app->isKeyDown(KeyDown, true)) {
-    while (app->isKeyDown(KeyDown, true)) app->update(false);
+    while (app->isKeyDown(KeyDown, true)) app->idle();
     ++first_;
   }
   first_ = std::clamp(first_, 0, maxFirst_);

@@ -131,7 +131,7 @@ void SettingsScreen::chooseDirection(int x, int y) {
 int SettingsScreen::awaitDirectionKey() {
   Application* app = Application::instance();
   for (;;) {
-    app->update(false);
+    app->idle();
     app->getClick();
     for (int slot = KeyLeft; slot <= KeyDown; ++slot)
       if (app->isKeyDown(slot, false)) return slot;

@@ -17,9 +17,6 @@ public:
 
 class DialogTest : public ::testing::Test {
 protected:
-  DialogTest() : folder(testcontent::writeGraphicsArchive(testName())) {}
-  ~DialogTest() override { FontManager::destroy(); }
-  static std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
   // The player's taps, played while the dialog waits.
   void play(const std::string& text) {
@@ -40,7 +37,6 @@ protected:
     return false;
   }
 
-  std::string folder;
   TestRig rig;
   ScriptRunner script{rig.backend};
   std::vector<uint16_t> firstFrame;
@@ -55,6 +51,21 @@ TEST_F(DialogTest, AChoiceTakesTheGapAfterAButtonAsThatButton) {
   EXPECT_EQ(rig.app.askChoice(nullptr, "Which?", labels, 3), 1);
   play("wait 50\ntap 200 59\n");  // the row ends at 35 + 24
   EXPECT_EQ(rig.app.askChoice(nullptr, "Which?", labels, 3), 2);
+}
+
+TEST_F(DialogTest, TheRowEndsAtTheLastButtonsGap) {
+  // Buttons 60 wide, 65 apart from x0 = 158 - count * 65 / 2: the row's last pixel chooses
+  // the last button, the pixel after it nothing, and the dialog waits for the next tap.
+  struct Row {
+    int count, lastPixel;
+  };
+  for (const Row& row : {Row{1, 190}, Row{2, 222}, Row{3, 255}}) {
+    SCOPED_TRACE(row.count);
+    play("wait 50\ntap " + std::to_string(row.lastPixel + 1) + " 40\nwait 50\ntap " +
+         std::to_string(row.lastPixel + 1) + " 59\nwait 50\ntap " + std::to_string(row.lastPixel) + " 35\n");
+    EXPECT_EQ(rig.app.askChoice(nullptr, "Which?", labels, row.count), row.count - 1);
+    EXPECT_TRUE(script.finished());
+  }
 }
 
 TEST_F(DialogTest, SlidingOffTheButtonChoosesNothing) {

@@ -3,9 +3,17 @@
 
 #include "app/Application.h"
 #include "app/ScreenManager.h"
+#include "gfx/FontManager.h"
+#include "platform/Files.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "res/ResourceArchive.h"
+#include "support/TestContent.h"
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <memory>
+#include <string>
 
 class TestApplication : public Application {
 public:
@@ -14,8 +22,13 @@ public:
   void start() override {}
 };
 
+// The program lives in a folder of the test's own: when the test has not placed it, the rig
+// makes one with the small test archive, so no test opens or writes the archives beside the
+// real program. What the rig leaves open (the archive, the fonts) it closes, so the next
+// test, in the same process, opens its own.
 struct TestRig {
-  explicit TestRig(const platform::HeadlessOptions& options = {}) : backend(options), app(backend) {
+  explicit TestRig(const platform::HeadlessOptions& options = {})
+      : folder(placeProgram()), backend(options), app(backend) {
     platform::setCurrent(&backend);
     app.open();
     ScreenManager::instance().clear();
@@ -23,13 +36,31 @@ struct TestRig {
   ~TestRig() {
     ScreenManager::instance().clear();
     platform::setCurrent(nullptr);
+    FontManager::destroy();
+    closeGraphicsArchive();
+    platform::setProgramPath("");
   }
+  TestRig(const TestRig&) = delete;
+  TestRig& operator=(const TestRig&) = delete;
+
+  static std::string placeProgram() {
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path placed = platform::programPath();
+    if (placed != real) return placed.parent_path().string();
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "outside-a-test";
+    closeGraphicsArchive();
+    return testcontent::writeGraphicsArchive("rig-" + name);
+  }
+
   // Posts a stylus message at a point of the landscape picture.
   void stylus(uint32_t message, int x, int y) {
     backend.postMessage({message, 0, platform::landscapeToLParam(x, y)});
   }
   void key(uint32_t message, uint32_t code) { backend.postMessage({message, code, 0}); }
 
+  std::string folder;  // where the program is placed
   platform::HeadlessPlatform backend;
   TestApplication app;
 };

@@ -83,6 +83,9 @@ TEST_F(StartupTest, AnotherCopyRunningStopsTheStart) {
   ::testing::internal::CaptureStderr();
   EXPECT_EQ(second.open(), Application::OpenResult::AlreadyRunning);
   EXPECT_NE(::testing::internal::GetCapturedStderr().find("another copy of nuPavane is running"), std::string::npos);
+  // The lock is looked at only once the window exists: a copy that cannot show itself
+  // never keeps the next one out.
+  EXPECT_STREQ(busy.windowClass(), "nuPavane");
 }
 
 TEST(OptionsTest, ParsesEveryOptionAndRefusesNonsense) {

@@ -245,6 +245,13 @@ TEST_F(FightScreenTest, AMapTapSelectsTheCellAndVillageAndShowsItsValues) {
   EXPECT_EQ(fight.selectedCell(), 5 * 20 + 1);
 }
 
+TEST_F(FightScreenTest, AStylusHeldOnTheMapSleepsAndSelectsWhenItLifts) {
+  show("");
+  play("press " + std::to_string(kTarnbyX) + " " + std::to_string(kTarnbyY) + "\nwait 3000\nrelease\nwait 100\n");
+  EXPECT_EQ(fight.selectedVillage(), 1);
+  EXPECT_GE(rig.backend.sleptMicroseconds(), 2500000u);
+}
+
 TEST_F(FightScreenTest, TheTaxButtonsChangeOnlyTheRulersVillagesWithinZeroToHundred) {
   Village& mine = land->village(0);
   Village& theirs = land->village(1);

@@ -154,6 +154,28 @@ TEST_F(InfoScreenTest, SevenAffairsScrollThroughThreeViews) {
   EXPECT_EQ(textAt(0, 195), line(5));
 }
 
+TEST_F(InfoScreenTest, ThePageArrowsEndAtTheirEdgesAndThePagesGoRound) {
+  using Taps = std::vector<std::pair<int, int>>;
+  const Taps fourNext(4, {300, 120}), fourPrevious(4, {10, 120});
+  struct Case {
+    Taps taps;
+    int page;
+  };
+  const Case cases[] = {
+      {{{25, 104}}, InfoScreen::PageAffairs},  {{{25, 141}}, InfoScreen::PageAffairs},
+      {{{26, 120}}, InfoScreen::PageItems},    {{{25, 103}}, InfoScreen::PageItems},
+      {{{25, 142}}, InfoScreen::PageItems},    {{{295, 104}}, InfoScreen::PageAccounts},
+      {{{319, 141}}, InfoScreen::PageAccounts}, {{{294, 120}}, InfoScreen::PageItems},
+      {{{300, 103}}, InfoScreen::PageItems},   {{{300, 142}}, InfoScreen::PageItems},
+      {fourNext, InfoScreen::PageAccounts},    {fourPrevious, InfoScreen::PageAffairs},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.taps));
+    runWithTaps(c.taps);
+    EXPECT_EQ(info.page(), c.page);
+  }
+}
+
 TEST_F(InfoScreenTest, FewAffairsDoNotScrollAndTurningAPageGoesBackToTheTop) {
   startWars(5);
   ruler().addItem(0, 1);

@@ -166,6 +166,15 @@ TEST_F(MonthEndScreenTest, ALongReportShowsEightLinesAndScrollsWithinItsEnds) {
   EXPECT_EQ(linesDrawn(), MonthEndScreen::kShownLines);
 }
 
+TEST_F(MonthEndScreenTest, AHeldKeySleepsUntilItIsLetGoAndScrollsOnce) {
+  revolts(kVillages);
+  play("wait 300\nkey down down\nwait 3000\nkey down up\nwait 100\ntap 160 120\n");
+  runMonth();
+  EXPECT_TRUE(script.finished());
+  EXPECT_EQ(screen.firstLine(), 1);
+  EXPECT_GE(rig.backend.sleptMicroseconds(), 2500000u);
+}
+
 TEST_F(MonthEndScreenTest, AnEmptyReportShowsTheBackgroundWithoutTheScroll) {
   play("wait 300\ntap 160 120\n");
   runMonth();

@@ -331,6 +331,17 @@ TEST_F(RoundScreenTest, ASavedGameLoadsBackAndKeepsThisRoundsVisits) {
   EXPECT_FALSE(std::filesystem::exists(slotFile(2)));
 }
 
+TEST_F(RoundScreenTest, TheSlotRowEndsWithTheThirdSlotsLastPixel) {
+  startGame({HumanPlayer, ComputerPlayer, ComputerPlayer});
+  // Three 60-pixel buttons from x 61, 65 apart: x 256 lies past the third slot's gap and
+  // chooses nothing; the dialog waits on, and x 255 is still the third slot.
+  EXPECT_EQ(play(kSave + tap(256, 47) + tap(256, 36) + tap(255, 47) + kQuit), "");
+  EXPECT_EQ(messages(), Journal{});
+  EXPECT_FALSE(std::filesystem::exists(slotFile(0)));
+  EXPECT_FALSE(std::filesystem::exists(slotFile(1)));
+  EXPECT_TRUE(std::filesystem::exists(slotFile(2)));
+}
+
 TEST_F(RoundScreenTest, AShortForeignOrMissingSlotIsRefusedAndChangesNothing) {
   startGame({ComputerPlayer, ComputerPlayer, ComputerPlayer});
   // Slot 1: a real savegame of another version; slot 2: the right word but 999 bytes;

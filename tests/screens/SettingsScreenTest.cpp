@@ -112,6 +112,26 @@ TEST_F(SettingsScreenTest, TheMappingChangesOnlyOnConfirmationAndTapsBesideTheSq
   EXPECT_EQ(mapping(), "5 4 7 6");
 }
 
+TEST_F(SettingsScreenTest, WaitingForADirectionKeySleepsAndStillTakesTheKey) {
+  // The up square, three seconds without a key, then "down": the turned pairing again.
+  run(tap(114, 177) + "wait 3000\n" + key("down") + tap(kConfirmX, kConfirmY));
+  EXPECT_EQ(mapping(), "5 4 6 7");
+  EXPECT_GE(rig.backend.sleptMicroseconds(), 2500000u);
+}
+
+TEST_F(SettingsScreenTest, EachSquareReachesToItsCornersAndNoFurther) {
+  // A corner of each square, each given another key; then a tap just beside each, and a
+  // key that would land in a square one of them had opened.
+  run(tap(104, 126) + key("down") + tap(277, 146) + key("up") + tap(104, 187) + key("left") + tap(277, 167) +
+      key("right") + tap(103, 126) + tap(278, 146) + tap(104, 188) + tap(277, 166) + key("down") +
+      tap(kConfirmX, kConfirmY));
+  EXPECT_EQ(screen->directionKey(KeyLeft), KeyRight);
+  EXPECT_EQ(screen->directionKey(KeyRight), KeyLeft);
+  EXPECT_EQ(screen->directionKey(KeyUp), KeyDown);
+  EXPECT_EQ(screen->directionKey(KeyDown), KeyUp);
+  EXPECT_EQ(mapping(), "7 6 5 4");
+}
+
 TEST_F(SettingsScreenTest, TheSoundSwitchActsAtOnce) {
   screen = std::make_unique<SettingsScreen>();
   run(tap(105, 85) + tap(kConfirmX, kConfirmY));

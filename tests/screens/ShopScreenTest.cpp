@@ -235,6 +235,25 @@ TEST_F(ShopTest, TheStripAboveTheFirstRowIsRowZeroAndNothingLiesOutsideTheRows) 
   EXPECT_EQ(shop.trade().buyMark(0), 1);
 }
 
+TEST_F(ShopTest, TheQuantityColumnsEndAtTheirEdgesAndTheRowsAtTheSeventh) {
+  struct Case {
+    int x, y;
+    int buyRow, sellEntry;  // the mark one tap sets, or -1
+  };
+  const Case cases[] = {
+      {177, 25, 0, -1},  {184, 25, 0, -1},  {176, 25, -1, -1}, {185, 25, -1, -1},
+      {307, 151, -1, 6}, {315, 151, -1, 6}, {306, 151, -1, -1}, {316, 151, -1, -1},
+      {180, 109, 4, -1}, {180, 172, -1, -1}, {180, 239, -1, -1}, {307, 4, -1, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.x) + ", " + std::to_string(c.y));
+    visit(tap(c.x, c.y) + kExit);
+    for (int row = 0; row < ShopTrade::kRows; ++row) EXPECT_EQ(shop.trade().buyMark(row), row == c.buyRow ? 1 : 0);
+    for (int entry = 0; entry < shop.trade().sellEntries(); ++entry)
+      EXPECT_EQ(shop.trade().sellMark(entry), entry == c.sellEntry ? 1 : 0);
+  }
+}
+
 TEST_F(ShopTest, TheInventoryScrollsOnlyPastSevenEntries) {
   visit(kScrollDown + kExit);
   EXPECT_EQ(shop.firstRow(), 0);  // seven entries fit

@@ -7,7 +7,7 @@ export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The first copy answers the new-game questions, waits on the intro, then closes.
-printf 'wait 200\ntap 223 47\nwait 200\ntap 73 87\nuntil INTRO 5000\nwait 3000\nclose\n' >"$work/first.txt"
+printf 'wait 200\ntap 223 47\nwait 1500\ntap 73 87\nuntil INTRO 20000\nwait 3000\nclose\n' >"$work/first.txt"
 "$program" --script "$work/first.txt" 2>"$work/first.err" &
 first=$!
 sleep 1

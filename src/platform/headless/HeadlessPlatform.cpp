@@ -76,7 +76,10 @@ void HeadlessPlatform::recordFrame() {
 
 uint32_t HeadlessPlatform::tickCount() { return uint32_t(micros_ / 1000); }
 
-void HeadlessPlatform::sleep(uint32_t ms) { micros_ += uint64_t(ms) * 1000; }
+void HeadlessPlatform::sleep(uint32_t ms) {
+  micros_ += uint64_t(ms) * 1000;
+  slept_ += uint64_t(ms) * 1000;
+}
 
 void HeadlessPlatform::messageBox(const char* text) {
   std::fprintf(stderr, "%s\n", text);

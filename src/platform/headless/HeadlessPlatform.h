@@ -48,6 +48,8 @@ public:
   const char* windowClass() const { return windowClass_.c_str(); }
   int presentCount() const { return presents_; }
   uint64_t virtualMicroseconds() const { return micros_; }
+  // How much of that time passed in sleep rather than in pumps and presents.
+  uint64_t sleptMicroseconds() const { return slept_; }
   size_t pendingMessages() const { return queue_.size(); }
   // The landscape picture the window would show now, row by row.
   std::vector<uint16_t> landscape() const;
@@ -69,6 +71,7 @@ private:
   std::string windowClass_;
   uint64_t micros_;
   uint64_t framePeriodMicros_;
+  uint64_t slept_ = 0;
   int presents_ = 0;
   bool taskBarShown_ = true;
   std::vector<uint16_t> lastFrame_;

@@ -5,6 +5,8 @@
 #include "platform/sdl/SdlInput.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <climits>
@@ -48,6 +50,42 @@ void endSdlSession() {
 void endSdlSessionAtExit() {
   static bool registered = false;
   if (!registered) registered = std::atexit(endSdlSession) == 0;
+}
+
+const char* displayName() {
+  const char* name = std::getenv("DISPLAY");
+  return name && *name ? name : "(none)";
+}
+
+// Xlib's reaction to a display that went away (the X server ended, the session was logged
+// out) is to print a line and exit through the exit handlers, which talk to the dead display
+// again and hang. The game ends here at once instead: nothing of it is left half-written
+// (files beside the program are replaced whole), and its window is gone with the display.
+int displayLost(void* /*display*/) {
+  char line[160];
+  const int n = std::snprintf(line, sizeof line, "nupavane: the display %s went away; the game ends\n", displayName());
+  if (n > 0) (void)!::write(STDERR_FILENO, line, size_t(std::min<int>(n, int(sizeof line) - 1)));
+  ::_exit(1);
+}
+
+// SDL loads Xlib itself; its handler is set through the library SDL loaded, so no link to
+// Xlib is needed and nothing changes on other video drivers.
+void watchForLostDisplay() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver || std::strcmp(driver, "x11") != 0) return;
+  void* xlib = ::dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+  if (!xlib) return;
+  using IoErrorHandler = int (*)(void*);
+  using SetIoErrorHandler = IoErrorHandler (*)(IoErrorHandler);
+  if (auto set = reinterpret_cast<SetIoErrorHandler>(::dlsym(xlib, "XSetIOErrorHandler"))) set(displayLost);
+  ::dlclose(xlib);
+}
+
+// Drivers that show nothing to the player: SDL falls back to them when the named display
+// cannot be opened, unless asked for them by SDL_VIDEODRIVER (as the tests do).
+bool showsNothing(const char* driver) {
+  return !driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0 ||
+         std::strcmp(driver, "evdev") == 0;
 }
 
 double nowMs() {
@@ -102,8 +140,15 @@ public:
 
   bool anotherInstanceRunning() override {
     if (options_.lockPath.empty()) return false;
-    // A lock we cannot take or test says nothing about other copies.
-    return lock_.acquire(options_.lockPath) == InstanceLock::Result::HeldElsewhere;
+    const InstanceLock::Result result = lock_.acquire(options_.lockPath);
+    // A lock we cannot take or test says nothing about other copies: the game runs on, and
+    // says once that a second copy would not be noticed.
+    if (result == InstanceLock::Result::Unavailable && !lockComplained_) {
+      lockComplained_ = true;
+      std::cerr << "nupavane: cannot create the lock " << options_.lockPath
+                << "; a second copy of the game would not be noticed" << std::endl;
+    }
+    return result == InstanceLock::Result::HeldElsewhere;
   }
 
   bool createWindow(const char* className, int width, int height) override;
@@ -178,6 +223,7 @@ private:
   bool redrawDue_ = true;
   bool fullscreen_ = false;
   bool taskBarVisible_ = true;
+  bool lockComplained_ = false;
   int nextShot_ = 0;
 };
 
@@ -297,7 +343,7 @@ std::unique_ptr<Platform> createDesktopPlatform(const DesktopOptions& options, s
   // Without a display SDL falls back to its off-screen driver, and the player would see
   // nothing at all.
   if (!std::getenv("SDL_VIDEODRIVER") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
-    error = "no display";
+    error = kNoDisplay;
     return nullptr;
   }
   if (gSession.started) {
@@ -305,13 +351,27 @@ std::unique_ptr<Platform> createDesktopPlatform(const DesktopOptions& options, s
     return nullptr;
   }
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  // SIGTERM and SIGINT keep their default: they end the game whatever it is doing, also
+  // when it no longer pumps SDL's queue, and files beside the program are replaced whole.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  const bool driverAsked = std::getenv("SDL_VIDEODRIVER") != nullptr;
+  // Outside a Wayland session only X can show the window: SDL is not let try the others,
+  // which would print their own complaints or fall back to showing nothing.
+  if (!driverAsked && !std::getenv("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER | SDL_INIT_EVENTS) != 0) {
-    error = SDL_GetError();
+    error = std::string("the display ") + displayName() + " cannot be opened (" + SDL_GetError() + ")";
+    SDL_Quit();
+    return nullptr;
+  }
+  if (!driverAsked && showsNothing(SDL_GetCurrentVideoDriver())) {
+    error = std::string("the display ") + displayName() + " cannot be opened";
     SDL_Quit();
     return nullptr;
   }
   gSession.started = true;
   endSdlSessionAtExit();
+  // Before any window: from its first moment on, the display may go.
+  watchForLostDisplay();
   return std::make_unique<SdlPlatform>(options);
 }
 

@@ -23,8 +23,11 @@ struct DesktopOptions {
   std::array<std::string, kHandheldKeyCount> keys;
 };
 
-// Opens SDL's video and game controller subsystems. Null, with the reason in `error`, when
-// there is no display to open a window on.
+// What `error` says when no display is named at all.
+inline constexpr const char* kNoDisplay = "no display";
+
+// Opens SDL's video and game controller subsystems. Null, with the reason in `error` (one
+// line naming the display), when there is no display to open a window on.
 std::unique_ptr<Platform> createDesktopPlatform(const DesktopOptions& options, std::string& error);
 
 }  // namespace platform
