@@ -156,18 +156,31 @@ private:
     line("wait 300");
     tapNear(160, 215);
     wait(3000);
+    dump();
     for (int n = between(3, 8); n > 0; --n) {
       tap(160, 120);
       wait(between(300, 1500));
     }
   }
 
+  // Random taps may leave a key mapping no one can confirm, or the screen waiting for a
+  // direction key: a direction key ends the wait, turning twice sets a sound mapping, and
+  // the corner confirms it.
   void settings() {
     line("wait 300");
     tap(10, 225);
     wait(1200);
     randomEvents(3, 15);
-    wait(500);
+    event("key left down");
+    line("wait 100");
+    event("key left up");
+    for (int turn = 0; turn < 2; ++turn) {
+      wait(300);
+      tap(265, 94);
+    }
+    wait(300);
+    tap(291, 201);
+    wait(1000);
   }
 
   // "Slot 1" to "Slot 3" of the save or the load question.
