@@ -7,7 +7,8 @@
 //   nupavane-monkey --events N --seed S --dumps FOLDER
 //
 // It never taps where the quit question has its "Yes" (the monkey would end the game
-// long before its events are played); everything else is fair game.
+// long before its events are played) nor the settings' turn of the screen (its points
+// would no longer land where it means them); everything else is fair game.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -18,8 +19,10 @@
 
 namespace {
 
-// Where the quit question's "Yes" lies (and a margin): no random point falls in it.
+// Where the quit question's "Yes" lies (and a margin): no random point falls in it. Nor
+// in the settings' turn of the screen, which would turn every point after it.
 bool onQuitYes(int x, int y) { return x >= 88 && x <= 162 && y >= 28 && y <= 66; }
+bool onTurn(int x, int y) { return x >= 250 && x <= 281 && y >= 83 && y <= 105; }
 
 // The round screen: a portrait per ruler, the hourglass, settings, save and load.
 constexpr int kPortraits[3][2] = {{57, 97}, {158, 131}, {261, 97}};
@@ -83,7 +86,7 @@ private:
     do {
       x = below(320);
       y = below(240);
-    } while (onQuitYes(x, y));
+    } while (onQuitYes(x, y) || onTurn(x, y));
   }
 
   // One random event: mostly taps and short waits, some drags and keys.
@@ -164,23 +167,31 @@ private:
   }
 
   // Random taps may leave a key mapping no one can confirm, or the screen waiting for a
-  // direction key: a direction key ends the wait, turning twice sets a sound mapping, and
-  // the corner confirms it.
+  // direction key: a key ends the wait, then each direction's square is given its own key,
+  // and the corner confirms the mapping.
   void settings() {
     line("wait 300");
     tap(10, 225);
     wait(1200);
     randomEvents(3, 15);
-    event("key left down");
-    line("wait 100");
-    event("key left up");
-    for (int turn = 0; turn < 2; ++turn) {
+    pressKey("left");
+    const int squares[4][2] = {{114, 136}, {267, 136}, {114, 177}, {267, 177}};
+    const char* const keys[4] = {"left", "right", "up", "down"};
+    for (int i = 0; i < 4; ++i) {
       wait(300);
-      tap(265, 94);
+      tap(squares[i][0], squares[i][1]);
+      wait(300);
+      pressKey(keys[i]);
     }
     wait(300);
     tap(291, 201);
     wait(1000);
+  }
+
+  void pressKey(const char* key) {
+    event(std::string("key ") + key + " down");
+    line("wait 100");
+    event(std::string("key ") + key + " up");
   }
 
   // "Slot 1" to "Slot 3" of the save or the load question.
