@@ -92,6 +92,7 @@ void Application::update(bool present) {
   if (present) {
     copyToPanel();
     presented_ = true;
+    if (script_) script_->framePresented();
   }
   platform_.pump();
   // A script begins with the game's first frame, not while it is still loading.

@@ -38,7 +38,7 @@ const std::map<std::string, Grammar>& grammar() {
       {"tap", {2, 2, true}},   {"press", {2, 2, true}},  {"move", {2, 2, true}},
       {"release", {0, 0, false}}, {"key", {2, 2, false}}, {"wait", {1, 1, true}},
       {"until", {1, 2, false}}, {"shot", {1, 1, false}}, {"state", {1, 1, false}},
-      {"expect", {2, 1000, false}}, {"close", {0, 0, false}},
+      {"expect", {2, 1000, false}}, {"close", {0, 0, false}}, {"watchdog", {1, 1, true}},
   };
   return verbs;
 }
@@ -92,6 +92,7 @@ uint32_t keyCode(const std::string& name, const platform::KeyList& keys) {
 bool ScriptRunner::load(const std::string& text, std::string& error) {
   lines_.clear();
   next_ = 0;
+  watchdogMs_ = 0;
   std::istringstream input(text);
   std::string raw;
   for (int number = 1; std::getline(input, raw); ++number) {
@@ -115,7 +116,11 @@ bool ScriptRunner::load(const std::string& text, std::string& error) {
   return true;
 }
 
+void ScriptRunner::framePresented() { lastFrame_ = platform_.tickCount(); }
+
 void ScriptRunner::step() {
+  if (watchdogMs_ > 0 && !finished() && !failed() && platform_.tickCount() - lastFrame_ > watchdogMs_)
+    fail(lines_[next_], "no new frame for " + std::to_string(watchdogMs_) + " ms: the game hangs");
   while (!finished() && !failed()) {
     if (!runLine(lines_[next_])) break;
     waiting_ = false;
@@ -170,6 +175,9 @@ bool ScriptRunner::runLine(const Line& line) {
     auto found = values.find(line.words[0]);
     std::string actual = found == values.end() ? "(no such value)" : found->second;
     if (actual != line.rest) fail(line, "expected " + line.words[0] + " " + line.rest + ", found " + actual);
+  } else if (verb == "watchdog") {
+    watchdogMs_ = uint32_t(number(0));
+    lastFrame_ = platform_.tickCount();
   } else if (verb == "close") {
     platform_.postMessage({platform::WM_DESTROY, 0, 0});
   }

@@ -12,6 +12,7 @@
 //   state FILE         write the state dump
 //   expect NAME VALUE  a line "NAME = VALUE" of the state dump must hold ("expect screen X")
 //   close              close the window
+//   watchdog MS        from now on, fail when the game shows no new frame for MS ms (a hang)
 // Blank lines and lines starting with # are skipped.
 #pragma once
 
@@ -43,6 +44,8 @@ public:
 
   // Runs every line whose time has come. Called by the message pump.
   void step();
+  // The game showed a frame: the watchdog starts counting again.
+  void framePresented();
 
   bool finished() const { return next_ >= lines_.size(); }
   bool failed() const { return !failure_.empty(); }
@@ -64,6 +67,8 @@ private:
   size_t next_ = 0;
   bool waiting_ = false;
   uint32_t waitStart_ = 0;
+  uint32_t watchdogMs_ = 0;  // 0: no watchdog
+  uint32_t lastFrame_ = 0;
   int stylusX_ = 0, stylusY_ = 0;
   bool exitAtEnd_ = false;
   bool exitOnFailure_ = true;

@@ -5,12 +5,22 @@
 #include "core/Random.h"
 #include "players/PlayerManager.h"
 
+#include "world/CountryManager.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
 const Egg kEmptyPlace{};
+
+// One more month of a count, stopping at its bound.
+int32_t countedOn(int32_t count, int32_t more = 1) { return count < kMostCount - more ? count + more : kMostCount; }
+
+// The land's posts follow the dragon list; without a land there are none.
+CountryManager* runningLand() { return CountryManager::exists() ? &CountryManager::instance() : nullptr; }
 
 bool validSlot(int slot) { return slot >= 0 && slot < Player::kIncubators; }
 
@@ -23,6 +33,10 @@ String deathOfOldAge(const Dragon& dragon, const Player& owner) {
 }
 
 }  // namespace
+
+int32_t addedMoney(int32_t money, int64_t amount) {
+  return int32_t(std::clamp<int64_t>(int64_t(money) + amount, 0, std::numeric_limits<int32_t>::max()));
+}
 
 Player::Player(int number, const String& characterName, int playerType) {
   reset();
@@ -47,7 +61,11 @@ void Player::reset() {
   for (int id = 0; id <= 6; ++id) addItem(id, id + 1);
 }
 
-void Player::addItem(int id, int count) { items[id] += count; }
+// Pieces stop at the largest count the int holds.
+void Player::addItem(int id, int count) {
+  int32_t& pieces = items[id];
+  pieces = int32_t(std::min<int64_t>(int64_t(pieces) + count, std::numeric_limits<int32_t>::max()));
+}
 
 bool Player::delItem(int id, int count) {
   auto entry = items.find(id);
@@ -77,9 +95,11 @@ int Player::itemCount(int id) const {
 }
 
 bool Player::addDragon(const Dragon& dragon) {
-  for (Dragon& place : dragons)
-    if (place.attributes[Dragon::kHealth] < 1) {
-      place = dragon;
+  for (size_t place = 0; place < dragons.size(); ++place)
+    if (dragons[place].attributes[Dragon::kHealth] < 1) {
+      // The newcomer takes the place, not the dead dragon's posts.
+      if (CountryManager* land = runningLand()) land->releaseDragon(index, int(place));
+      dragons[place] = dragon;
       return true;
     }
   if (dragons.size() >= size_t(kMaxDragons)) return false;
@@ -139,16 +159,18 @@ void Player::startMonth() {
 void Player::payUpkeep() {
   money = money > kUpkeep ? money - kUpkeep : 0;
   accounts[AccountGeneral] = -kUpkeep;  // booked whole, even when less was paid
-  poorMonths = money < kPoorBelow ? poorMonths + 1 : 0;
+  poorMonths = money < kPoorBelow ? countedOn(poorMonths) : 0;
 }
 
 // Every dragon ages; those that reach their lifespan are announced during the pass and
 // removed after it, by name: the first dragon of that name goes, which need not be the
-// one that died when two share a name.
+// one that died when two share a name. The posts of the dragon removed are given up and
+// those of the dragons after it follow them up the list.
 void Player::ageDragons() {
   std::vector<String> dead;
   for (Dragon& d : dragons) {
-    if (++d.age < d.lifespan) continue;
+    d.age = countedOn(d.age);
+    if (d.age < d.lifespan) continue;
     String text = deathOfOldAge(d, *this);
     ScreenManager::instance().callScreen(nullptr, String("DRAGONDIED"), ScreenParam(&text));
     dead.push_back(d.name);
@@ -156,7 +178,9 @@ void Player::ageDragons() {
   for (const String& name : dead)
     for (auto d = dragons.begin(); d != dragons.end(); ++d)
       if (d->name.equals(name)) {
+        const int place = int(d - dragons.begin());
         dragons.erase(d);
+        if (CountryManager* land = runningLand()) land->dragonRemoved(index, place);
         break;
       }
 }
@@ -181,8 +205,8 @@ void Player::incubate() {
       continue;
     }
     accounts[slot] = -cost;
-    egg.months += 1;
-    egg.progress += int32_t(std::trunc(egg.heat * 0.2));
+    egg.months = countedOn(egg.months);
+    egg.progress = countedOn(egg.progress, int32_t(std::trunc(egg.heat * 0.2)));
     if (egg.progress >= Egg::kHatchingProgress) hatch(slot);
   }
 }
@@ -193,7 +217,7 @@ void Player::hatch(int slot) {
   const double heat = incubators[size_t(slot)].heat;
   const double months = incubators[size_t(slot)].months;
   removeEgg(slot);
-  eggs -= 1;
+  if (eggs > -kMostCount) eggs -= 1;
   Dragon young{String()};
   for (int i = 0; i < Dragon::kAttributes; ++i) {
     const double growth = std::trunc(3.0 * std::log(months));

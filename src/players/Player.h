@@ -14,6 +14,16 @@
 class SavegameReader;
 class SavegameWriter;
 
+// Counts that grow by a little each month (the round number, months of poverty, a dragon's
+// age and lifespan, an egg's months and progress, eggs hatched past the stock) stop at this
+// size either way, and a savegame holding more is damaged: no game lasts so many months,
+// and the month's arithmetic on them stays far from the int's limit.
+inline constexpr int32_t kMostCount = 100000000;
+
+// A purse after `amount` more crystals: taxes, rewards and sales can make it large, so it
+// stops at the largest the int holds instead of wrapping; it never goes below 0.
+int32_t addedMoney(int32_t money, int64_t amount);
+
 // Player types: not 1 and 0, so a test for one compares with exactly its value.
 inline constexpr int HumanPlayer = 256;
 inline constexpr int ComputerPlayer = 1;

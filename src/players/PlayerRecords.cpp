@@ -26,6 +26,8 @@ void readIncubator(SavegameReader& in, Egg& egg) {
 
 String dragonFault(const SavedDragon& dragon, int place) {
   if (dragon.nameCounter < 0) return String::format("dragon %d holds the name counter %d", place, dragon.nameCounter);
+  if (!within(dragon.age, 0, kMostCount) || !within(dragon.lifespan, 0, kMostCount))
+    return String::format("dragon %d is %d months old of %d", place, dragon.age, dragon.lifespan);
   for (int32_t value : dragon.attributes)
     if (!within(value, 0, 99)) return String::format("dragon %d holds an attribute of %d", place, value);
   return String();
@@ -42,11 +44,11 @@ String itemsFault(const SavedPlayer& player, int itemLimit) {
   return String();
 }
 
-// Progress and months only ever grow from 0; the heat is the hatchery lever's 0 to 100.
+// Progress and months only ever grow from 0, and stop at the bound of every count; the heat is the hatchery lever's 0 to 100.
 String incubatorsFault(const SavedPlayer& player) {
   for (size_t slot = 0; slot < player.incubators.size(); ++slot) {
     const Egg& egg = player.incubators[slot];
-    if (!within(egg.heat, 0, 100) || egg.progress < 0 || egg.months < 0)
+    if (!within(egg.heat, 0, 100) || !within(egg.progress, 0, kMostCount) || !within(egg.months, 0, kMostCount))
       return String::format("incubator %d is damaged", int(slot));
   }
   return String();
@@ -113,6 +115,11 @@ String playerRecordFault(const SavedPlayer& player, int place, int itemLimit) {
   if (player.index != place) return String::format("the player at place %d says it is player %d", place, player.index);
   if (player.type != HumanPlayer && player.type != ComputerPlayer)
     return String::format("player type %d is neither human nor computer", player.type);
+  // Money is never below 0 and may be as large as the int holds: the month adds to it only
+  // up to there.
+  if (player.money < 0) return String::format("a purse of %d crystals cannot be", player.money);
+  if (!within(player.poorMonths, 0, kMostCount)) return String::format("%d poor months cannot be", player.poorMonths);
+  if (!within(player.eggs, -kMostCount, kMostCount)) return String::format("%d eggs cannot be", player.eggs);
   String fault = itemsFault(player, itemLimit);
   if (fault.length() == 0) fault = incubatorsFault(player);
   for (size_t i = 0; i < player.dragons.size() && fault.length() == 0; ++i)

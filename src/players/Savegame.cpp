@@ -15,6 +15,28 @@ LoadResult refuse(LoadResult result, const String& fault) {
   return result;
 }
 
+// Games saved before dead dragons gave up their posts can hold posts of a dragon that died,
+// or of a place a later dragon or a hatchling took since: a guard post must name a living
+// dragon of its owner that is away from home, an order a living dragon.
+void releaseLostPosts(CountryManager& land, const GamePlayers& players) {
+  for (int i = 0; i < CountryManager::kCells; ++i) {
+    MapCell& cell = land.cell(i);
+    if (cell.guardOwner >= 0) {
+      const Dragon* guard = players[size_t(cell.guardOwner)]->dragon(cell.guardDragon);
+      if (!guard || !guard->alive() || guard->atHome) {
+        cell.guardOwner = -1;
+        cell.guardDragon = -1;
+      }
+    }
+    for (size_t p = 0; p < players.size(); ++p) {
+      CellOrder& order = cell.orders[p];
+      if (order.dragon < 0) continue;
+      const Dragon* dragon = players[p]->dragon(order.dragon);
+      if (!dragon || !dragon->alive()) order = CellOrder{};
+    }
+  }
+}
+
 // With no catalogue read, any item number from 0 is taken.
 int runningItemLimit() { return ItemManager::exists() ? ItemManager::instance().count() : INT_MAX; }
 
@@ -61,6 +83,8 @@ LoadResult readGame(SavegameReader& in, const CountryManager& land, int itemLimi
     return refuse(LoadResult::WrongVersion, String::format("savegame version %08X is not %08X", uint32_t(magic),
                                                            uint32_t(kSavegameMagic)));
   in.readInt(game.roundNumber);
+  if (game.roundNumber < 0 || game.roundNumber > kMostCount)
+    return refuse(LoadResult::Damaged, String::format("round %d cannot be", game.roundNumber));
   // The land says itself what is wrong with it.
   if (!land.readState(in, game.land)) return LoadResult::Damaged;
   for (int i = 0; i < PlayerManager::kPlayers; ++i) {
@@ -69,6 +93,8 @@ LoadResult readGame(SavegameReader& in, const CountryManager& land, int itemLimi
     if (fault.length() == 0) fault = playerRecordFault(player, i, itemLimit);
     if (fault.length() > 0) return refuse(LoadResult::Damaged, String::format("player %d: %s", i, fault.c_str()));
   }
+  if (in.remaining() > 0)
+    return refuse(LoadResult::Damaged, String::format("%d bytes follow the third player", int(in.remaining())));
   return LoadResult::Loaded;
 }
 
@@ -76,6 +102,7 @@ void commitGame(SavedGame&& game, CountryManager& land, const GamePlayers& playe
   land.commitState(std::move(game.land));
   // Each dragon record sets the name counter: the last one read is the counter kept.
   for (int i = 0; i < PlayerManager::kPlayers; ++i) applyPlayerRecord(game.players[size_t(i)], *players[size_t(i)]);
+  releaseLostPosts(land, players);
   roundNumber = game.roundNumber;
 }
 

@@ -50,7 +50,8 @@ struct SavedGame {
 // is named in one line on standard error.
 LoadResult readGame(SavegameReader& in, const CountryManager& land, int itemLimit, SavedGame& game);
 // Takes a checked game over: the land, every field of the three players, the name counter
-// (the last dragon record's) and the round number. Cannot fail.
+// (the last dragon record's) and the round number; guard posts and orders that name no
+// living dragon are given up. Cannot fail.
 void commitGame(SavedGame&& game, CountryManager& land, const GamePlayers& players, int32_t& roundNumber);
 // readGame, then commitGame when it loaded.
 LoadResult loadGame(SavegameReader& in, CountryManager& land, const GamePlayers& players, int itemLimit,

@@ -68,9 +68,14 @@ const char* SpellMixing::cast(Player& caster, CountryManager& land) const {
       dragon->setAttribute(2, dragon->attribute(2) + randomNumber() % 9 - 4);
       dragon->setAttribute(Dragon::kHealth, dragon->attribute(Dragon::kHealth) + randomNumber() % 9 - 4);
       dragon->setAttribute(0, dragon->attribute(0) + 1);
+      // A dragon the spell kills gives up its posts at once.
+      if (!dragon->alive()) land.releaseDragon(caster.index, target_.index);
     }
   } else if (target_.kind == SpellKind::Village) {
-    if (target_.index < land.villageCount()) land.village(target_.index).population += randomNumber() % 65 - 32;
+    if (target_.index < land.villageCount()) {
+      int32_t& population = land.village(target_.index).population;
+      population = std::clamp(population + randomNumber() % 65 - 32, -kMostVillageAmount, kMostVillageAmount);
+    }
   }
   return castMessage(target_.kind);
 }

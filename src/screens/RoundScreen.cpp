@@ -178,7 +178,8 @@ void RoundScreen::endRound() {
   }
   showHatchedEggs();
   visited_.fill(false);
-  ++roundNumber_;
+  // The count stops where a savegame still takes it.
+  if (roundNumber_ < kMostCount) ++roundNumber_;
 }
 
 // Humans who gave no orders are told so; the round ends all the same.

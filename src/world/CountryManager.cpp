@@ -20,6 +20,16 @@ namespace {
 
 CountryManager* theLand = nullptr;
 
+bool isAmount(int32_t value) { return value >= -kMostVillageAmount && value <= kMostVillageAmount; }
+
+// A number beyond the bound is kept as one just beyond it, so the land's check refuses it
+// instead of reading it cut to an int.
+int32_t boundedAmount(long value) {
+  if (value > kMostVillageAmount) return kMostVillageAmount + 1;
+  if (value < -kMostVillageAmount) return -kMostVillageAmount - 1;
+  return int32_t(value);
+}
+
 void onStart(void* land, const char* name, const char** attributes) {
   static_cast<CountryManager*>(land)->XMLStartTag(name, attributes);
 }
@@ -187,6 +197,12 @@ bool CountryManager::checkLand() {
                     v.name.c_str());
       return refuse();
     }
+    if (!isAmount(v.population) || !isAmount(v.industry) || !isAmount(v.yeomanry)) {
+      std::snprintf(line, sizeof line,
+                    "CountryManager::loadCountry(): ERROR: village '%s' has a number beyond %d either way !\n",
+                    v.name.c_str(), kMostVillageAmount);
+      return refuse();
+    }
     if (v.race < 0 || v.race >= int(races_.size())) {
       std::snprintf(line, sizeof line, "CountryManager::loadCountry(): ERROR: village '%s' has no known race !\n",
                     v.name.c_str());
@@ -288,9 +304,9 @@ void CountryManager::XMLCharData(const char* text, int length) {
       v.x = int32_t(piece.beforeFirst(',').toInt() - 1);
       v.y = int32_t(piece.afterFirst(',').toInt() - 1);
       return;
-    case Target::Population: v.population = int32_t(piece.toInt()); return;
-    case Target::Industry: v.industry = int32_t(piece.toInt()); return;
-    case Target::Yeomanry: v.yeomanry = int32_t(piece.toInt()); return;
+    case Target::Population: v.population = boundedAmount(piece.toInt()); return;
+    case Target::Industry: v.industry = boundedAmount(piece.toInt()); return;
+    case Target::Yeomanry: v.yeomanry = boundedAmount(piece.toInt()); return;
     case Target::None: return;
   }
 }
@@ -337,6 +353,26 @@ MapCell* CountryManager::findOrderCell(int player, int dragon) {
   return nullptr;
 }
 
+void CountryManager::releaseDragon(int player, int place) {
+  if (player < 0 || player > 2) return;
+  for (MapCell& c : cells_) {
+    if (c.guardOwner == player && c.guardDragon == place) {
+      c.guardOwner = -1;
+      c.guardDragon = -1;
+    }
+    if (c.orders[player].dragon == place) c.orders[player] = CellOrder{};
+  }
+}
+
+void CountryManager::dragonRemoved(int player, int place) {
+  releaseDragon(player, place);
+  if (player < 0 || player > 2) return;
+  for (MapCell& c : cells_) {
+    if (c.guardOwner == player && c.guardDragon > place) --c.guardDragon;
+    if (c.orders[player].dragon > place) --c.orders[player].dragon;
+  }
+}
+
 int CountryManager::talismanParts(int player) const {
   int parts = 0;
   for (const MapCell& c : cells_) parts += c.talisman != 0 && c.guardOwner == player;
@@ -362,8 +398,6 @@ constexpr size_t kVillageMinBytes = 4 + 4 + 11 * 4;
 // A dragon record takes at least 44 bytes, so no savegame the writer can make holds a
 // dragon list place this high. The owner's real list is checked once players are read.
 constexpr int32_t kMaxDragonPlace = int32_t(SavegameWriter::kCapacity / 44);
-// Far from where a spell's change or the month's arithmetic could overflow.
-constexpr int32_t kMaxAmount = 100000000;
 
 bool within(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
 
@@ -408,7 +442,7 @@ bool cellIsSound(const MapCell& c, int index, int villages) {
     return false;
   if (!within(c.guardOwner, -1, 2) || !within(c.guardDragon, -1, kMaxDragonPlace)) return false;
   if ((c.guardOwner < 0) != (c.guardDragon < 0)) return false;
-  if (!within(c.village, -1, villages - 1)) return false;
+  if (!within(c.village, -1, villages - 1) || !within(c.talisman, 0, 1)) return false;
   for (const CellOrder& order : c.orders)
     if (!within(order.dragon, -1, kMaxDragonPlace) || !within(order.task, -1, TaskRecall) ||
         !within(order.effort, 0, 100))
@@ -419,9 +453,17 @@ bool cellIsSound(const MapCell& c, int index, int villages) {
 bool villageIsSound(const Village& v, int index, int villages, int races) {
   return v.index == index && within(v.race, 0, races - 1) && within(v.owner, -1, 2) &&
          within(v.x, 0, CountryManager::kColumns - 1) && within(v.y, 0, CountryManager::kRows - 1) &&
-         within(v.population, -kMaxAmount, kMaxAmount) && within(v.industry, -kMaxAmount, kMaxAmount) &&
-         within(v.yeomanry, -kMaxAmount, kMaxAmount) && within(v.revolt, 0, 100) && within(v.tax, 0, 100) &&
+         isAmount(v.population) && isAmount(v.industry) && isAmount(v.yeomanry) && within(v.revolt, 0, 100) &&
+         within(v.tax, 0, 100) &&
          within(v.fightsAgainst, -1, villages - 1) && v.fightsAgainst != index && within(v.fightMonths, 0, 100);
+}
+
+// A war is fought by two villages of different races, each naming the other.
+bool warIsSound(const std::vector<Village>& villages, int index) {
+  const Village& v = villages[size_t(index)];
+  if (v.fightsAgainst < 0) return true;
+  const Village& partner = villages[size_t(v.fightsAgainst)];
+  return partner.fightsAgainst == index && partner.race != v.race;
 }
 
 }  // namespace
@@ -444,6 +486,9 @@ bool CountryManager::readState(SavegameReader& in, SavedLand& land) const {
   if (in.failed()) return refuseState("the savegame ends inside the villages");
   for (int i = 0; i < count; ++i)
     if (!villageIsSound(land.villages[size_t(i)], i, count, raceCount())) return refuseState("village %d is damaged", i);
+  for (int i = 0; i < count; ++i)
+    if (!warIsSound(land.villages, i)) return refuseState("the war of village %d is damaged", i);
+  int talismanParts = 0;
   for (int i = 0; i < kCells; ++i) {
     const MapCell& c = land.cells[size_t(i)];
     if (!cellIsSound(c, i, count)) return refuseState("cell %d is damaged", i);
@@ -452,7 +497,11 @@ bool CountryManager::readState(SavegameReader& in, SavedLand& land) const {
       const Village& v = land.villages[size_t(c.village)];
       if (v.x != c.x || v.y != c.y) return refuseState("cell %d is damaged", i);
     }
+    // The talisman lies in villages, and a game that cannot be won is no game.
+    if (c.talisman && c.village < 0) return refuseState("cell %d holds a part of the talisman but no village", i);
+    talismanParts += c.talisman;
   }
+  if (talismanParts != 3) return refuseState("the talisman has %d parts", talismanParts);
   return true;
 }
 

@@ -22,6 +22,11 @@ struct Race {
   String color;  // required in the file; nothing reads it
 };
 
+// A village's population, industry and yeomanry lie within plus or minus this, in the land
+// file and in a savegame alike: far from where a spell's change or the month's arithmetic
+// could overflow.
+inline constexpr int32_t kMostVillageAmount = 100000000;
+
 struct Village {
   int32_t index = 0;
   String name;
@@ -90,6 +95,12 @@ public:
   bool hasOrder(int player, int column, int row) const;
   MapCell* findOrderCell(int player, int dragon);
   int talismanParts(int player) const;
+  // A dragon that dies gives up its posts: no cell keeps it as guard or names it in an
+  // order. Guarded villages stay with their owner, unguarded.
+  void releaseDragon(int player, int place);
+  // The dragon at `place` left its owner's list and the later ones moved up one place:
+  // its posts are given up, and every post of a later dragon moves with it.
+  void dragonRemoved(int player, int place);
 
   String raceName(int race) const;
   int raceCount() const { return int(races_.size()); }

@@ -57,7 +57,7 @@ void payRewards(Run& run, int villageIndex, Player& attacker) {
     line.append(attacker.name).append(" gets a reward of ").append(std::to_string(reward).c_str());
     run.report.push_back(line);
     attacker.accounts[AccountRewards] = reward;
-    attacker.money += reward;
+    attacker.money = addedMoney(attacker.money, reward);
   }
 }
 

@@ -83,7 +83,7 @@ void payTaxes(const Income& income) {
   for (int p = 0; p < PlayerManager::kPlayers; ++p) {
     Player* player = month::player(p);
     if (!player || income[p] == 0) continue;
-    player->money += income[p];
+    player->money = addedMoney(player->money, income[p]);
     player->accounts[AccountTaxes] = income[p];
   }
 }

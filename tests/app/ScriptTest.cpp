@@ -118,6 +118,25 @@ TEST_F(ScriptTest, UntilWaitsForTheScreenAndFailsOnTimeOut) {
   EXPECT_FALSE(second.failed());
 }
 
+// A game that keeps pumping without showing a frame hangs for the player: after the
+// watchdog's time the script fails; frames shown in time keep it quiet.
+TEST_F(ScriptTest, TheWatchdogFailsAGameThatShowsNoFrame) {
+  ASSERT_TRUE(load("watchdog 2000\nwait 5000\n"));
+  rig.app.setScript(&runner);
+  for (int pump = 0; pump < 100000 && !runner.finished() && !runner.failed(); ++pump) rig.app.update(true);
+  EXPECT_TRUE(runner.finished());
+  EXPECT_FALSE(runner.failed()) << runner.failure();
+
+  ASSERT_TRUE(load("watchdog 2000\nwait 5000\n"));
+  const uint32_t started = rig.backend.tickCount();
+  pumpUntilDone();
+  ASSERT_TRUE(runner.failed());
+  EXPECT_EQ(runner.failure(), "script:2: no new frame for 2000 ms: the game hangs");
+  const uint32_t waited = rig.backend.tickCount() - started;
+  EXPECT_GT(waited, 2000u);
+  EXPECT_LT(waited, 2200u);
+}
+
 TEST_F(ScriptTest, ExpectComparesTheStateDump) {
   ASSERT_TRUE(load("expect app.turned 1\nexpect app.keyMapping 5 4 6 7\n"));
   pumpUntilDone();

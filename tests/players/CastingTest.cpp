@@ -84,6 +84,22 @@ TEST_F(CastingTest, AVillageSpellChangesThePopulationWithoutLimit) {
   EXPECT_EQ(land->village(1).population, 20 + r[0] % 65 - 32);
 }
 
+// A savegame takes a population within the bound either way, so a spell stops there.
+TEST_F(CastingTest, AVillageSpellStopsAtTheBoundASavegameTakes) {
+  uint32_t seed = 1;
+  while (draws(seed, 1)[0] % 65 - 32 <= 0) ++seed;
+  land->village(1).population = kMostVillageAmount - 1;
+  SpellMixing m = mixWith(kSpellOnVillage + 1, 1);
+  draws(seed, 0);
+  m.cast(caster, *land);
+  EXPECT_EQ(land->village(1).population, kMostVillageAmount);
+  while (draws(seed, 1)[0] % 65 - 32 >= 0) ++seed;
+  land->village(1).population = -kMostVillageAmount;
+  draws(seed, 0);
+  m.cast(caster, *land);
+  EXPECT_EQ(land->village(1).population, -kMostVillageAmount);
+}
+
 TEST_F(CastingTest, AMissingTargetIsLeftAloneAndDrawsNothing) {
   const std::vector<int> r = draws(6, 1);
   EXPECT_STREQ(mixWith(kSpellOnVillage + 3, 1).cast(caster, *land), "Spell successfully casted on the village");

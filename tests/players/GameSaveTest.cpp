@@ -288,7 +288,6 @@ TEST_F(GameSaveTest, AFileCutAnywhereIsRefusedAndTheGameUntouched) {
     ASSERT_EQ(load(Bytes(file.begin(), file.begin() + long(length)), round), LoadResult::Damaged) << length;
   ::testing::internal::GetCapturedStderr();
   expectUntouched(before, round, "cut");
-  EXPECT_EQ(load(file + le({0}), round), LoadResult::Loaded);  // bytes left over are no fault
 }
 
 TEST_F(GameSaveTest, EveryDamagedValueIsRefusedWithItsReasonAndTheGameUntouched) {
@@ -313,6 +312,21 @@ TEST_F(GameSaveTest, EveryDamagedValueIsRefusedWithItsReasonAndTheGameUntouched)
       {"heat", "incubator 1 is damaged", [&](Bytes& b) { putInt(b, fieldAt(b, 0, 7 + 2 * items + 8 + 5), 101); }},
       {"attribute", "dragon 2 holds an attribute of 100", [&](Bytes& b) { putInt(b, dragonFieldAt(b, 0, 2, 8), 100); }},
       {"name counter", "dragon 2 holds the name counter -1", [&](Bytes& b) { putInt(b, dragonAt(b, 0, 2), -1); }},
+      // Values the coming months count on, just past what any game can reach.
+      {"round past the bound", "round 100000001 cannot be", [&](Bytes& b) { putInt(b, 4, kMostCount + 1); }},
+      {"round below 0", "round -1 cannot be", [&](Bytes& b) { putInt(b, 4, -1); }},
+      {"purse below 0", "a purse of -1 crystals", [&](Bytes& b) { putInt(b, fieldAt(b, 1, 3), -1); }},
+      {"poor months", "100000001 poor months", [&](Bytes& b) { putInt(b, fieldAt(b, 1, 2), kMostCount + 1); }},
+      {"eggs", "-100000001 eggs", [&](Bytes& b) { putInt(b, fieldAt(b, 2, 4), -kMostCount - 1); }},
+      {"egg progress", "incubator 1 is damaged",
+       [&](Bytes& b) { putInt(b, fieldAt(b, 0, 7 + 2 * items + 8 + 6), 0x7fffffff); }},
+      {"egg months", "incubator 1 is damaged",
+       [&](Bytes& b) { putInt(b, fieldAt(b, 0, 7 + 2 * items + 8 + 7), kMostCount + 1); }},
+      {"age", "dragon 2 is 2147483647 months old of 40",
+       [&](Bytes& b) { putInt(b, dragonFieldAt(b, 0, 2, 1), 0x7fffffff); }},
+      {"lifespan", "dragon 2 is 9 months old of 100000001",
+       [&](Bytes& b) { putInt(b, dragonFieldAt(b, 0, 2, 2), kMostCount + 1); }},
+      {"bytes after the third player", "4 bytes follow the third player", [&](Bytes& b) { b = b + le({0}); }},
   };
   const Snapshot before = snapshot(14);
   int32_t round = 14;
@@ -328,12 +342,50 @@ TEST_F(GameSaveTest, EveryDamagedValueIsRefusedWithItsReasonAndTheGameUntouched)
   }
 }
 
-TEST_F(GameSaveTest, AGuardPlaceBeyondItsOwnersListStillLoads) {
-  // A guard that died of old age was removed and the places above moved down.
-  player(0).dragons.pop_back();
-  const Bytes file = save(2);
+TEST_F(GameSaveTest, AGameAtTheBoundsLoads) {
+  player(0).money = 0x7fffffff;  // a purse may grow as large as the int holds
+  player(1).poorMonths = kMostCount;
+  player(2).eggs = -kMostCount;
+  player(0).incubators[1].progress = kMostCount;
+  player(0).incubators[1].months = kMostCount;
+  std::tie(player(0).dragons[2].age, player(0).dragons[2].lifespan) = std::make_tuple(kMostCount, kMostCount);
+  const Bytes file = save(kMostCount);
   int32_t round = 0;
-  EXPECT_EQ(load(file, round), LoadResult::Loaded);
+  ASSERT_EQ(load(file, round), LoadResult::Loaded);
+  EXPECT_EQ(round, kMostCount);
+  EXPECT_EQ(save(round), file);
+}
+
+// Games saved while dead dragons kept their posts: a guard that died of old age left the
+// list and a later dragon moved into its place; a dragon killed by a spell kept its order
+// and a hatchling took its place. Their posts are given up on load, the sound ones kept.
+TEST_F(GameSaveTest, PostsOfDragonsLostBeforeTheSaveAreGivenUpOnLoad) {
+  MapCell& ashPost = *land().cellAt(land().village(5).x * 35, land().village(5).y * 35);
+  player(0).dragons.pop_back();  // Ash, guard of village 5, died of old age
+  MapCell& heldByCinder = *land().cellAt(land().village(6).x * 35, land().village(6).y * 35);
+  std::tie(heldByCinder.guardOwner, heldByCinder.guardDragon) = std::make_tuple(0, 1);  // dead Cinder
+  player(1).dragons.push_back(dragonOf("Hatchling", true, 1, 44, {40, 40, 40, 40, 40, 40}));
+  MapCell& hatchlingPost = *land().cellAt(land().village(7).x * 35, land().village(7).y * 35);
+  std::tie(hatchlingPost.guardOwner, hatchlingPost.guardDragon) = std::make_tuple(1, 1);
+  land().cell(3).orders[0] = {1, TaskOccupy, 50};  // dead Cinder's order
+  land().cell(4).orders[1] = {1, TaskAttack, 20};  // the hatchling may be sent
+  player(2).dragons[0].atHome = false;
+  MapCell& sound = *land().cellAt(land().village(8).x * 35, land().village(8).y * 35);
+  std::tie(sound.guardOwner, sound.guardDragon) = std::make_tuple(2, 0);
+  const Bytes file = save(2);
+
+  int32_t round = 0;
+  ASSERT_EQ(load(file, round), LoadResult::Loaded);
+  for (const MapCell* lost : {&ashPost, &heldByCinder, &hatchlingPost}) {
+    EXPECT_EQ(lost->guardOwner, -1) << lost->x << "," << lost->y;
+    EXPECT_EQ(lost->guardDragon, -1) << lost->x << "," << lost->y;
+  }
+  EXPECT_EQ(land().village(5).owner, 0);  // the village stays its owner's, unguarded
+  EXPECT_EQ(land().cell(3).orders[0].dragon, -1);
+  EXPECT_EQ(land().cell(4).orders[1].dragon, 1);
+  EXPECT_EQ(land().cell(0).orders[2].dragon, 0);
+  EXPECT_EQ(sound.guardOwner, 2);
+  EXPECT_EQ(sound.guardDragon, 0);
 }
 
 }  // namespace

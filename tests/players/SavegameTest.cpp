@@ -156,6 +156,7 @@ protected:
     Village& v = played->village(0);
     std::tie(v.owner, v.revolt, v.tax, v.fightsAgainst, v.fightMonths) = std::make_tuple(1, 71, 30, 1, 2);
     std::tie(played->village(1).fightsAgainst, played->village(1).fightMonths) = std::make_tuple(0, 2);
+    std::tie(played->village(2).fightsAgainst, played->village(2).fightMonths) = std::make_tuple(-1, 0);
     played->village(2).population = -20;  // spells may take a village below nothing
 
     seedRandom(9);
@@ -225,6 +226,12 @@ TEST_F(LandSavegameTest, EveryDamagedValueIsRefusedAndTheLandUntouched) {
       {"cell names a village elsewhere", [](Bytes& b) { putInt(b, cellAt(62, 5), 1); }},
       {"task 3", [](Bytes& b) { putInt(b, cellAt(62, 14), 3); }},
       {"effort 101", [](Bytes& b) { putInt(b, cellAt(62, 15), 101); }},
+      {"war partner at peace", [](Bytes& b) { putInt(b, fieldAt(b, 1, 9), -1); }},
+      {"war partner fighting another", [](Bytes& b) { putInt(b, fieldAt(b, 2, 9), 0); }},
+      {"war of one race", [](Bytes& b) { putInt(b, fieldAt(b, 1, 0), 0); }},
+      {"talisman part taken away", [](Bytes& b) { putInt(b, cellAt(62, 6), 0); }},
+      {"talisman part off the villages", [](Bytes& b) { putInt(b, cellAt(0, 6), 1); }},
+      {"talisman part of 2", [](Bytes& b) { putInt(b, cellAt(62, 6), 2); }},
   };
   ::testing::internal::CaptureStderr();
   for (const auto& [what, damage] : damages) {
@@ -236,6 +243,37 @@ TEST_F(LandSavegameTest, EveryDamagedValueIsRefusedAndTheLandUntouched) {
   const std::string said = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(said.find("CountryManager::loadState(): ERROR: village 1 is damaged !\n"), std::string::npos);
   EXPECT_NE(said.find("CountryManager::loadState(): ERROR: cell 62 is damaged !\n"), std::string::npos);
+  EXPECT_NE(said.find("ERROR: the war of village 0 is damaged !\n"), std::string::npos);
+  EXPECT_NE(said.find("ERROR: the war of village 2 is damaged !\n"), std::string::npos);
+  EXPECT_NE(said.find("ERROR: the talisman has 2 parts !\n"), std::string::npos);
+  EXPECT_NE(said.find("ERROR: cell 0 holds a part of the talisman but no village !\n"), std::string::npos);
+}
+
+// The land file and the savegame take the same numbers: a village at the bound is read,
+// saved and loaded back; one past it is refused where it is read.
+TEST_F(LandSavegameTest, AVillageNumberTheLandFileTakesASavegameTakesToo) {
+  const auto numbered = [](const char* population, const char* industry, const char* yeomanry) {
+    return std::string("<village name=\"Edge\"><race>Fenfolk</race><position>4,4</position><population>") +
+           population + "</population><industry>" + industry + "</industry><yeomanry>" + yeomanry +
+           "</yeomanry></village>" + village("Brill", "Reedkin", "5,9") + village("Cray", "Reedkin", "7,2");
+  };
+  auto edge = land(numbered("100000000", "-100000000", "100000000"));
+  ASSERT_EQ(edge->village(0).population, kMostVillageAmount);
+  EXPECT_TRUE(loadFile(*other, saveFile(*edge)));
+  EXPECT_EQ(other->village(0).industry, -kMostVillageAmount);
+
+  const char* const beyond[][3] = {{"100000001", "0", "0"}, {"0", "-100000001", "0"}, {"0", "0", "3000000000"},
+                                   {"4294967296", "0", "0"}};
+  for (const auto& numbers : beyond) {
+    const std::string text = std::string("<country>") + kRaces + numbered(numbers[0], numbers[1], numbers[2]) +
+                             "</country>";
+    ::testing::internal::CaptureStderr();
+    auto refused = CountryManager::fromXml(text.data(), text.size());
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_STREQ(refused->failure().c_str(),
+                 "CountryManager::loadCountry(): ERROR: village 'Edge' has a number beyond 100000000 either way !\n")
+        << numbers[0] << " " << numbers[1] << " " << numbers[2];
+  }
 }
 
 TEST_F(LandSavegameTest, VillageRacesAreCheckedAgainstTheRunningGame) {

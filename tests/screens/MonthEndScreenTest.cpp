@@ -115,7 +115,7 @@ TEST_F(MonthEndScreenTest, EveryRulersMonthComesBeforeTheLands) {
     player(p).addDragon(young);
   }
   player(1).accounts[AccountTaxes] = 77;
-  cellOf(5).orders[0] = {0, TaskAttack, 34};  // place 0: the young dragon, once the old is gone
+  cellOf(5).orders[0] = {1, TaskAttack, 34};  // the young dragon's order follows it to place 0
   play("wait 500\ntap 160 120\n");
   runMonth();
 
