@@ -4,7 +4,9 @@
 #include "app/ScreenManager.h"
 #include "gfx/FontManager.h"
 #include "gfx/FontTables.h"
+#include "res/Files.h"
 #include "res/ResourceArchive.h"
+#include "players/Savegame.h"
 #include "sound/Sound.h"
 #include "players/ItemManager.h"
 #include "players/PlayerManager.h"
@@ -64,6 +66,7 @@ GameApplication::GameApplication(platform::Platform& platform) : Application(pla
 GameApplication::~GameApplication() = default;
 
 void GameApplication::start() {
+  removeStaleTemporaries();
   loadFonts();
   applySettings();
   loadItems();
@@ -82,6 +85,14 @@ void GameApplication::start() {
     createPlayers();
     ScreenManager::instance().runScreens(String("START"), 0);
   }
+}
+
+// A copy killed while it saved left a temporary file beside the program; only one copy
+// runs at a time, so none of them is being written now.
+void GameApplication::removeStaleTemporaries() {
+  std::vector<String> names{String("settings.dta"), String("Kelth.txt")};
+  for (int slot = 0; slot < kSavegameSlots; ++slot) names.push_back(savegameName(slot));
+  removeStaleTemporariesBesideProgram(names);
 }
 
 // Without its fonts the game cannot say anything: a strip that decodes to nothing ends it.

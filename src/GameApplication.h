@@ -18,6 +18,7 @@ public:
   void showLoading(const String& text);
 
 private:
+  void removeStaleTemporaries();
   void loadFonts();
   void applySettings();
   void loadItems();

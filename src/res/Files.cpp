@@ -21,3 +21,9 @@ std::optional<std::vector<uint8_t>> readBesideProgram(const String& name) {
 bool writeBesideProgram(const String& name, const uint8_t* data, size_t length) {
   return platform::replaceFile(pathOf(name), data, length);
 }
+
+int removeStaleTemporariesBesideProgram(const std::vector<String>& names) {
+  std::vector<std::string> plain;
+  for (const String& name : names) plain.emplace_back(name.c_str());
+  return platform::removeStaleTemporaries(programDirectory().c_str(), plain);
+}
