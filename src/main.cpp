@@ -96,6 +96,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   seedRandom(options.seed ? *options.seed : freshSeed());
+  if (!GameApplication::checkArchives()) return kExitCannotStart;
 
   auto backend = createPlatform(options);
   if (!backend) return kExitCannotStart;

@@ -22,7 +22,7 @@ protected:
   void SetUp() override {
     // Each test in a folder of its own, with the test archives: CTest runs them side by side.
     folder = testcontent::writeGraphicsArchive(
-        "startup-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        "startup-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()), true);
     testcontent::writeSoundArchive(folder.string());
     platform::setCurrent(&backend);
   }
