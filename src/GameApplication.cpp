@@ -4,7 +4,10 @@
 #include "app/ScreenManager.h"
 #include "gfx/FontManager.h"
 #include "gfx/FontTables.h"
+#include "gfx/LookupImage.h"
+#include "res/Files.h"
 #include "res/ResourceArchive.h"
+#include "players/Savegame.h"
 #include "sound/Sound.h"
 #include "players/ItemManager.h"
 #include "players/PlayerManager.h"
@@ -33,6 +36,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -64,7 +68,9 @@ GameApplication::GameApplication(platform::Platform& platform) : Application(pla
 GameApplication::~GameApplication() = default;
 
 void GameApplication::start() {
+  removeStaleTemporaries();
   loadFonts();
+  checkZoneMaps();
   applySettings();
   loadItems();
   createWorld();
@@ -84,14 +90,59 @@ void GameApplication::start() {
   }
 }
 
+namespace {
+
+bool archiveCannotBeUsed(const char* name, const std::string& why) {
+  std::fprintf(stderr, "nupavane: the archive '%s%s' %s: ./play.sh builds it\n", programDirectory().c_str(), name,
+               why.c_str());
+  std::fflush(stderr);
+  return false;
+}
+
+}  // namespace
+
+bool GameApplication::checkArchives() {
+  ResourceArchive* graphics = openGraphicsArchive();
+  if (!graphics->isValid()) return archiveCannotBeUsed("gfx.arc", graphics->problem());
+  ResourceArchive sounds(String("snd.arc"));
+  if (!sounds.isValid()) return archiveCannotBeUsed("snd.arc", sounds.problem());
+  Sound::EntryProblem problem = Sound::checkEntries(sounds);
+  if (problem.name.length() > 0)
+    return archiveCannotBeUsed("snd.arc", std::string("cannot be used: its entry '") + problem.name.c_str() + "' " + problem.what);
+  return true;
+}
+
+// A copy killed while it saved left a temporary file beside its file; only one copy runs
+// at a time, so none of them is being written now.
+void GameApplication::removeStaleTemporaries() {
+  std::vector<String> saves;
+  for (int slot = 0; slot < kSavegameSlots; ++slot) saves.push_back(savegameName(slot));
+  ::removeStaleTemporaries(FilePlace::Config, {String("settings.dta")});
+  ::removeStaleTemporaries(FilePlace::State, {String("Kelth.txt")});
+  ::removeStaleTemporaries(FilePlace::Saves, saves);
+}
+
 // Without its fonts the game cannot say anything: a strip that decodes to nothing ends it.
 void GameApplication::loadFonts() {
   int broken = FontManager::instance().brokenFont();
   if (broken < 0) return;
-  std::fprintf(stderr, "GameApplication::start(): ERROR: the font '%s' could not be decoded !\n",
+  std::fprintf(stderr, "GameApplication::start(): ERROR: the font '%s' is missing or could not be decoded !\n",
                kFonts[broken].picture);
   std::fflush(stderr);
   std::exit(1);
+}
+
+// The rooms tell their tap areas apart by these maps; without one the player could not
+// leave that room. Some rooms load theirs only when shown, so all are tried now.
+void GameApplication::checkZoneMaps() {
+  const char* names[] = {"gfx\\castle\\mask.gif", "gfx\\cellar\\mask.bmp", "gfx\\hatchery\\mask.bmp",
+                         "gfx\\mage\\mask.bmp", "gfx\\shop\\mask.bmp"};
+  for (const char* name : names) {
+    if (LookupImage(String(name)).isUsable()) continue;
+    std::fprintf(stderr, "GameApplication::start(): ERROR: the zone map '%s' is missing or could not be decoded !\n", name);
+    std::fflush(stderr);
+    std::exit(1);
+  }
 }
 
 void GameApplication::showLoading(const String& text) {

@@ -12,13 +12,21 @@ public:
   ~GameApplication();
 
   void start() override;
+
+  // The two archives beside the program, whole, with every sound entry there and whole:
+  // without them the game cannot start, so this comes before any window or question. The
+  // game never makes an archive; when one is wrong a line names it and says how it is
+  // made, and the answer is false.
+  static bool checkArchives();
   static String getVersion() { return String(kGameVersion); }
 
   // The start-up's progress line: centred in the big black font on a black screen.
   void showLoading(const String& text);
 
 private:
+  void removeStaleTemporaries();
   void loadFonts();
+  void checkZoneMaps();
   void applySettings();
   void loadItems();
   void createWorld();

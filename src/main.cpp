@@ -129,8 +129,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   seedRandom(options.seed ? *options.seed : freshSeed());
-
   chooseFolders(options);
+  if (!GameApplication::checkArchives()) return kExitCannotStart;
   const Preferences preferences = readPreferences();
   // How the computer plays its rulers: the option, else the preference, else the game's own move.
   setComputerKind(options.computer.value_or(preferences.computer.value_or(ComputerKind::Classic)));

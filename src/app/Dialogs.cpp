@@ -6,6 +6,9 @@
 #include "gfx/Colour.h"
 #include "gfx/FontManager.h"
 
+#include <cstdio>
+#include <iterator>
+
 namespace {
 
 constexpr int kPanelX = 11;
@@ -28,11 +31,19 @@ void drawLines(const String& text, int firstBaseline, uint16_t* framebuffer) {
 
 }  // namespace
 
+// Without them no question can be asked: a button of width 0 can never be pressed. The
+// first picture missing or damaged is named.
 bool Application::loadDialogPictures() {
-  dialog_ = std::make_unique<Bitmap>(String("gfx\\dialog.bmp"), true);
-  buttonOff_ = std::make_unique<Bitmap>(String("gfx\\gui\\button_off.bmp"), true);
-  buttonOn_ = std::make_unique<Bitmap>(String("gfx\\gui\\button_on.bmp"), true);
-  return dialog_ && buttonOff_ && buttonOn_;
+  const char* names[] = {"gfx\\dialog.bmp", "gfx\\gui\\button_off.bmp", "gfx\\gui\\button_on.bmp"};
+  std::unique_ptr<Bitmap>* pictures[] = {&dialog_, &buttonOff_, &buttonOn_};
+  for (size_t i = 0; i < std::size(names); ++i) {
+    *pictures[i] = std::make_unique<Bitmap>(String(names[i]), true);
+    if ((*pictures[i])->isLoaded(String(names[i]))) continue;
+    std::fprintf(stderr, "Application::loadDialogPictures(): ERROR: the picture '%s' is missing or damaged !\n", names[i]);
+    std::fflush(stderr);
+    return false;
+  }
+  return true;
 }
 
 void Application::closeDialog(Screen* screen) {

@@ -27,6 +27,9 @@ public:
   ~Bitmap() = default;
 
   const String& getName() const { return name_; }
+  // True when the picture of that name was found and decoded: neither the placeholder of a
+  // missing one nor a bitmap without pixels.
+  bool isLoaded(const String& name) const { return getPixels() && width_ > 0 && height_ > 0 && name_.equals(name); }
   int getWidth() const { return width_; }
   int getHeight() const { return height_; }
   // The pixel array in column runs, or null when the bitmap has no pixels.

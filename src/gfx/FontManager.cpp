@@ -38,12 +38,12 @@ void FontManager::destroy() {
 
 bool FontManager::exists() { return theManager != nullptr; }
 
-// A missing strip still gives the grey placeholder, with which the game goes on; a strip
-// that decodes to nothing is noted, and the start-up ends the game.
+// A strip that is missing or decodes to nothing is noted (the grey placeholder stands in
+// for it), and the start-up ends the game: it could not say anything with it.
 FontManager::FontManager() {
   for (int i = 0; i <= kMaxFont; ++i) {
     auto strip = std::make_unique<Bitmap>(String(kFonts[i].picture), true);
-    if ((strip->getWidth() == 0 || !strip->getPixels()) && brokenFont_ < 0) brokenFont_ = i;
+    if (!strip->isLoaded(String(kFonts[i].picture)) && brokenFont_ < 0) brokenFont_ = i;
     buildFont(fonts_[i], std::move(strip), kFonts[i].height, kFonts[i].size);
   }
 }

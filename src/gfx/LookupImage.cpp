@@ -3,7 +3,7 @@
 #include "gfx/Bitmap.h"
 
 // Zone colours must come out exactly as drawn, so the colour factor is 1 while loading.
-LookupImage::LookupImage(const String& name) {
+LookupImage::LookupImage(const String& name) : name_(name) {
   double factor = colourFactor;
   colourFactor = 1.0;
   bitmap_ = std::make_unique<Bitmap>(name, true);
@@ -11,5 +11,7 @@ LookupImage::LookupImage(const String& name) {
 }
 
 LookupImage::~LookupImage() = default;
+
+bool LookupImage::isUsable() const { return bitmap_ && bitmap_->isLoaded(name_); }
 
 uint16_t LookupImage::getPixel(int x, int y) const { return bitmap_ ? bitmap_->getPixel(x, y) : 0; }

@@ -17,9 +17,13 @@ public:
   LookupImage(const LookupImage&) = delete;
   LookupImage& operator=(const LookupImage&) = delete;
 
+  // False when the zone map was missing or could not be decoded: a screen cannot tell its
+  // tap areas apart without it.
+  bool isUsable() const;
   // The zone colour at (x, y); 0 where there is none.
   uint16_t getPixel(int x, int y) const;
 
 private:
+  String name_;
   std::unique_ptr<Bitmap> bitmap_;
 };

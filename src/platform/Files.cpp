@@ -2,7 +2,10 @@
 
 #include <png.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +13,9 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
 
 namespace platform {
 
@@ -45,17 +51,23 @@ std::string programPath() {
 
 void setProgramPath(const std::string& path) { programPathOverride() = path; }
 
-std::optional<std::vector<uint8_t>> readFile(const std::string& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t maxBytes) {
+  // Not blocking: opening a FIFO for reading would otherwise wait for a writer.
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
-  std::vector<uint8_t> data;
   struct stat info {};
-  if (::fstat(fd, &info) == 0 && info.st_size > 0) data.reserve(size_t(info.st_size));
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || uint64_t(info.st_size) > maxBytes) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  std::vector<uint8_t> data;
+  data.reserve(size_t(info.st_size));
   uint8_t chunk[65536];
   for (;;) {
     ssize_t n = ::read(fd, chunk, sizeof chunk);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
+    // A file that grows while we read it is held to the same limit.
+    if (n < 0 || data.size() + size_t(n) > maxBytes) {
       ::close(fd);
       return std::nullopt;
     }
@@ -66,12 +78,46 @@ std::optional<std::vector<uint8_t>> readFile(const std::string& path) {
   return data;
 }
 
+namespace {
+
+constexpr size_t kTemporarySuffix = 6;
+constexpr char kSuffixLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+// Six letters or digits that differ between calls and processes. (Not the game's random
+// generator: its sequence must not depend on how often files are written.)
+std::string temporarySuffix() {
+  static std::atomic<uint64_t> calls{0};
+  uint64_t mix = uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                 uint64_t(::getpid()) << 40 ^ (calls++ * 0x9E3779B97F4A7C15ull);
+  std::string suffix;
+  for (size_t i = 0; i < kTemporarySuffix; ++i, mix /= 62) suffix += kSuffixLetters[mix % 62];
+  return suffix;
+}
+
+// Created only if new, with 0666 so that the umask decides (mkstemp would force 0600).
+int createTemporary(const std::string& path, std::string& temporary) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = path + "." + temporarySuffix();
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool isTemporaryOf(const std::string& file, const std::string& name) {
+  if (file.size() != name.size() + 1 + kTemporarySuffix || file.compare(0, name.size(), name) != 0 ||
+      file[name.size()] != '.')
+    return false;
+  return std::all_of(file.begin() + long(name.size()) + 1, file.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+}  // namespace
+
 bool replaceFile(const std::string& path, const uint8_t* data, size_t length) {
-  std::string temporary = path + ".XXXXXX";
-  int fd = ::mkstemp(temporary.data());
+  std::string temporary;
+  int fd = createTemporary(path, temporary);
   if (fd < 0) return false;
-  // mkstemp makes the file private; a saved file should be as readable as any other.
-  ::fchmod(fd, 0644);
   bool written = writeAll(fd, data, length) && ::fsync(fd) == 0;
   written = (::close(fd) == 0) && written;
   if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
@@ -86,6 +132,19 @@ bool replaceFile(const std::string& path, const uint8_t* data, size_t length) {
     ::close(dir);
   }
   return true;
+}
+
+int removeStaleTemporaries(const std::string& folder, const std::vector<std::string>& names) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  int removed = 0;
+  for (fs::directory_iterator it(folder.empty() ? "." : folder, error), end; !error && it != end; it.increment(error)) {
+    std::string file = it->path().filename().string();
+    bool ours = std::any_of(names.begin(), names.end(), [&](const std::string& name) { return isTemporaryOf(file, name); });
+    std::error_code ignored;
+    if (ours && it->is_regular_file(ignored) && ::unlink(it->path().c_str()) == 0) ++removed;
+  }
+  return removed;
 }
 
 bool writePng(const std::string& path, const uint16_t* pixels, int width, int height) {

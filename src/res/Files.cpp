@@ -43,3 +43,19 @@ bool writeGameFile(FilePlace place, const String& name, const uint8_t* data, siz
   if (!platform::prepareFolder(folder)) return false;
   return platform::replaceFile(folder + name.c_str(), data, length);
 }
+
+namespace {
+int removeStaleTemporariesIn(const String& folder, const std::vector<String>& names) {
+  std::vector<std::string> plain;
+  for (const String& name : names) plain.emplace_back(name.c_str());
+  return platform::removeStaleTemporaries(folder.c_str(), plain);
+}
+}  // namespace
+
+int removeStaleTemporariesBesideProgram(const std::vector<String>& names) {
+  return removeStaleTemporariesIn(programDirectory(), names);
+}
+
+int removeStaleTemporaries(FilePlace place, const std::vector<String>& names) {
+  return removeStaleTemporariesIn(folderOf(place), names);
+}

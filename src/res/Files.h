@@ -12,8 +12,9 @@
 // The program file's folder, with a trailing separator.
 String programDirectory();
 
-// The whole file, or nothing when it is missing or unreadable. An empty file reads as an
-// empty buffer, not as nothing.
+// The whole file, or nothing when it is missing, unreadable, no regular file or larger
+// than any file the game writes could be. An empty file reads as an empty buffer, not as
+// nothing.
 std::optional<std::vector<uint8_t>> readBesideProgram(const String& name);
 
 // Replaces the file atomically: afterwards it holds exactly these bytes, and a write that
@@ -38,3 +39,8 @@ String folderOf(FilePlace place);
 // error, once.
 std::optional<std::vector<uint8_t>> readGameFile(FilePlace place, const String& name);
 bool writeGameFile(FilePlace place, const String& name, const uint8_t* data, size_t length);
+
+// Removes what a write of one of these files left behind when the program was killed in
+// the middle of it (see platform::replaceFile); answers how many went.
+int removeStaleTemporariesBesideProgram(const std::vector<String>& names);
+int removeStaleTemporaries(FilePlace place, const std::vector<String>& names);

@@ -1,22 +1,13 @@
 #include "res/ResourceArchive.h"
 
-#include "core/Random.h"
 #include "res/Files.h"
 
 #include <cstring>
 #include <filesystem>
-#include <iostream>
 
 ResourceArchive* graphicsArchive = nullptr;
 
 namespace {
-
-// A missing archive is written anew with these: a random filler after a fixed seed (so
-// the game's random sequence restarts from it), no entries, and zero padding.
-constexpr uint32_t kCreationSeed = 1234;
-constexpr int kCreatedFillerBase = 128;
-constexpr int kCreatedFillerSpread = 127;
-constexpr size_t kCreatedPadding = 70000;
 
 // Entry offsets are 32 bits; std::fseek takes a long.
 static_assert(sizeof(long) >= 8, "seeking needs a long that holds every entry offset");
@@ -26,18 +17,8 @@ std::string pathOf(const String& name) { return std::string(folderOf(FilePlace::
 uint32_t get16(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
 uint32_t get32(const uint8_t* p) { return get16(p) | get16(p + 2) << 16; }
 
-void put16(std::vector<uint8_t>& out, uint32_t value) {
-  out.push_back(uint8_t(value));
-  out.push_back(uint8_t(value >> 8));
-}
-
 bool readExactly(std::FILE* file, void* into, size_t count) {
   return count == 0 || std::fread(into, 1, count, file) == count;
-}
-
-void complain(const char* operation, const String& fileName, const char* level, const char* what) {
-  std::cerr << "ResourceArchive::" << operation << "(): " << level << ": '" << fileName.c_str() << "' "
-            << what << " !" << std::endl;
 }
 
 // The directory record's name runs to its NUL, or fills all 52 bytes without one.
@@ -49,18 +30,15 @@ String recordName(const uint8_t* record) {
 
 }  // namespace
 
-// Only a missing archive is written anew: a file that exists but is unreadable, or is not
-// an archive, may be the player's and is left as it is (the reader then stays invalid).
+// Nothing is written: a file that is missing, unreadable or no archive leaves the reader
+// invalid, and the callers say so in their own words.
 ResourceArchive::ResourceArchive(const String& fileName) {
-  OpenResult result = open(fileName);
-  switch (result) {
+  switch (open(fileName)) {
     case OpenResult::Opened: return;
-    case OpenResult::Missing: create(fileName); return;
-    case OpenResult::Unreadable: complain("open", fileName, "ERROR", "cannot be read"); break;
-    case OpenResult::NotAnArchive: complain("open", fileName, "ERROR", "is not a resource archive"); break;
-    case OpenResult::CutShort:
-      complain("open", fileName, "ERROR", "is cut short: its directory reaches past its end");
-      break;
+    case OpenResult::Missing: problem_ = "is missing"; break;
+    case OpenResult::Unreadable: problem_ = "cannot be read"; break;
+    case OpenResult::NotAnArchive: problem_ = "is not a resource archive"; break;
+    case OpenResult::CutShort: problem_ = "is cut short: its directory reaches past its end"; break;
   }
   close();
   filler_.clear();
@@ -110,6 +88,8 @@ ResourceArchive::OpenResult ResourceArchive::open(const String& fileName) {
   std::error_code error;
   std::filesystem::file_type type = std::filesystem::status(pathOf(fileName), error).type();
   if (type == std::filesystem::file_type::not_found) return OpenResult::Missing;
+  // Only a regular file: opening a FIFO would wait for a writer for ever.
+  if (type != std::filesystem::file_type::regular) return OpenResult::Unreadable;
   file_ = std::fopen(pathOf(fileName).c_str(), "rb");
   if (!file_) return OpenResult::Unreadable;
   if (std::fseek(file_, 0, SEEK_END) != 0) return OpenResult::Unreadable;
@@ -145,34 +125,8 @@ bool ResourceArchive::readDirectory() {
   return true;
 }
 
-bool ResourceArchive::create(const String& fileName) {
-  seedRandom(kCreationSeed);
-  filler_.assign(size_t(randomNumber() % kCreatedFillerSpread + kCreatedFillerBase), 0);
-  for (uint8_t& byte : filler_) byte = uint8_t(randomNumber() % 256);
-
-  fileName_ = String();
-  close();
-  entries_.clear();
-  std::vector<uint8_t> bytes;
-  bytes.reserve(4 + 2 + filler_.size() + 2 + kCreatedPadding);
-  put16(bytes, kMagic & 0xFFFFu);
-  put16(bytes, kMagic >> 16);
-  put16(bytes, uint32_t(filler_.size()));
-  bytes.insert(bytes.end(), filler_.begin(), filler_.end());
-  put16(bytes, 0);
-  bytes.resize(bytes.size() + kCreatedPadding, 0);
-  if (!writeGameFile(FilePlace::Archives, fileName, bytes.data(), bytes.size())) {
-    complain("create", fileName, "ERROR", "is missing and cannot be written");
-    return false;
-  }
-  complain("create", fileName, "WARNING", "was missing: an empty archive is written in its place");
-  fileName_ = fileName;
-  fileSize_ = bytes.size();
-  return true;
-}
-
-// Entries are read through the handle the archive was opened with; an archive made by
-// create has none yet.
+// Entries are read through the handle the archive was opened with, opened again if it
+// was closed.
 bool ResourceArchive::reopen() {
   if (file_) return true;
   file_ = std::fopen(pathOf(fileName_).c_str(), "rb");

@@ -26,15 +26,19 @@ public:
   static constexpr int kEntryBytes = 60;
   static constexpr int kNameBytes = 52;
 
-  // Opens the archive of that name beside the program; when it is missing, creates an
-  // empty one there. An existing file that is not an archive is left alone.
+  // Opens the archive of that name beside the program. The game never writes one (the
+  // archive tool and the content build do): a missing, unreadable, foreign or cut-short
+  // file leaves the reader invalid, and problem() says what was wrong.
   explicit ResourceArchive(const String& fileName);
   ~ResourceArchive();
   ResourceArchive(const ResourceArchive&) = delete;
   ResourceArchive& operator=(const ResourceArchive&) = delete;
 
-  // True when an archive was opened or created.
+  // True when an archive was opened.
   bool isValid() const;
+  // Why the archive could not be opened, in words that follow its name ("is missing"); an
+  // empty text when it was.
+  const char* problem() const { return problem_; }
   int count() const;
   // 0 for an index out of range.
   uint32_t sizeOf(int index) const;
@@ -53,11 +57,11 @@ private:
 
   OpenResult open(const String& fileName);
   bool readDirectory();
-  bool create(const String& fileName);
   bool reopen();
   void close();
 
   String fileName_;
+  const char* problem_ = "";
   std::FILE* file_ = nullptr;
   // The file's length when it was opened: no entry reaches past it.
   uint64_t fileSize_ = 0;

@@ -6,7 +6,10 @@
 #include "res/Files.h"
 #include "sound/Sound.h"
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -44,6 +47,13 @@ std::optional<Settings> Settings::decode(const uint8_t* data, size_t length) {
   return s;
 }
 
+bool Settings::isUsable() const {
+  std::array<int32_t, 4> codes{up, down, left, right};
+  std::sort(codes.begin(), codes.end());
+  bool permutation = codes == std::array<int32_t, 4>{KeyLeft, KeyRight, KeyUp, KeyDown};
+  return permutation && std::isfinite(colourFactor) && colourFactor > 0;
+}
+
 std::array<uint8_t, Settings::kBytes> Settings::encode() const {
   std::array<uint8_t, kBytes> bytes{};
   writeLittle(bytes.data(), std::bit_cast<uint64_t>(colourFactor), 8);
@@ -70,6 +80,12 @@ bool writeSettingsFile(const Settings& settings) {
 void applySettingsFile(Application& app) {
   auto settings = readSettingsFile();
   if (!settings) return;
+  if (!settings->isUsable()) {
+    std::fprintf(stderr, "GameApplication::start(): WARNING: '%s' holds settings no settings screen makes, the defaults "
+                 "are used instead !\n", kFileName);
+    std::fflush(stderr);
+    return;
+  }
   colourFactor = settings->colourFactor;
   app.setKeyMapping(settings->up, settings->down, settings->left, settings->right);
   app.turned = settings->turned;

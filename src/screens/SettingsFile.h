@@ -24,8 +24,12 @@ struct Settings {
   bool soundOn = true;
 
   // Nothing for fewer than 32 bytes; longer data is read from its first 32. The values
-  // are taken as they stand: a code outside 4 to 7 simply pairs with no key.
+  // are taken as they stand; isUsable tells whether the game can use them.
   static std::optional<Settings> decode(const uint8_t* data, size_t length);
+  // What a settings screen can write: the four direction codes (4 to 7) each paired with
+  // one key slot, and a finite positive colour factor. Anything else (random bytes, a
+  // file of another program) would leave the settings screen impossible to confirm.
+  bool isUsable() const;
   // The flags are written as 1 or 0.
   std::array<uint8_t, kBytes> encode() const;
 };
@@ -35,6 +39,7 @@ std::optional<Settings> readSettingsFile();
 // Replaces the file atomically; false when it could not be written.
 bool writeSettingsFile(const Settings& settings);
 
-// What the start-up does with the file: without a usable one the defaults stay; with one,
-// the colour factor, the key pairing and the turn are set and a silent sound is muted.
+// What the start-up does with the file: without one the defaults stay, and with one it
+// cannot use too, after a line that says so; with a usable one, the colour factor, the key
+// pairing and the turn are set and a silent sound is muted.
 void applySettingsFile(Application& app);

@@ -3,6 +3,7 @@
 #include "res/Files.h"
 #include "core/Timer.h"
 #include "res/ResourceArchive.h"
+#include "sound/EntryCheck.h"
 #include "sound/Library.h"
 #include "sound/MemoryReader.h"
 #include "sound/WaveOutDriver.h"
@@ -91,7 +92,7 @@ bool Sound::start(bool audioDevice) {
 bool Sound::openArchive() {
   archive_ = std::make_unique<ResourceArchive>(String(kArchiveName));
   if (archive_->isValid()) return true;
-  complain("Sound::Sound(): ERROR: Unable to open the sound archive !\n");
+  complain("Sound::Sound(): ERROR: Unable to open the sound archive ('%s' %s) !\n", kArchiveName, archive_->problem());
   return false;
 }
 
@@ -137,7 +138,23 @@ bool Sound::loadEffects() {
   return true;
 }
 
-// A missing entry stops the start; an entry the library cannot read leaves its slot
+Sound::EntryProblem Sound::checkEntries(ResourceArchive& archive) {
+  auto check = [&](const String& name, bool (*whole)(const uint8_t*, size_t)) -> EntryProblem {
+    const int index = archive.find(name);
+    if (index < 0) return {name, "is missing"};
+    auto bytes = archive.read(index);
+    if (!bytes || !whole(bytes->data(), bytes->size())) return {name, "is damaged"};
+    return {};
+  };
+  for (int slot : kEffectLoadOrder) {
+    EntryProblem problem = check(String(kEffectNames[size_t(slot)]).toLower(), isWholeWave);
+    if (problem.name.length() > 0) return problem;
+  }
+  return check(String(kMusicName), isWholeModule);
+}
+
+// A missing or damaged entry stops the start (the library would trust a damaged header,
+// and mix from past the data); an entry the library still cannot read leaves its slot
 // empty, and that effect silent.
 SAMPLE* Sound::loadSample(const String& name) {
   const String lower = name.toLower();
@@ -147,8 +164,14 @@ SAMPLE* Sound::loadSample(const String& name) {
     entryMissing_ = true;
     return nullptr;
   }
+  auto bytes = archive_->read(index);
+  if (!bytes || !isWholeWave(bytes->data(), bytes->size())) {
+    complain("Sound::MySample_Load(): ERROR: sound file '%s' is damaged !\n", lower.c_str());
+    entryMissing_ = true;
+    return nullptr;
+  }
   SAMPLE* sample = nullptr;
-  if (auto bytes = archive_->read(index)) {
+  {
     MemoryReader reader(bytes->data(), bytes->size());
     sample = Sample_LoadGeneric(reader.reader());
   }
@@ -158,8 +181,8 @@ SAMPLE* Sound::loadSample(const String& name) {
   return sample;
 }
 
-// The music's name is looked up as written. A missing entry stops the start; a module the
-// library cannot read is reported and leaves the game without music.
+// The music's name is looked up as written. A missing or damaged entry stops the start; a
+// module the library still cannot read is reported and leaves the game without music.
 bool Sound::loadMod(const String& key, const String& name, int maxChannels, bool curious) {
   const int index = archive_->find(name);
   if (index < 0) {
@@ -167,8 +190,14 @@ bool Sound::loadMod(const String& key, const String& name, int maxChannels, bool
     entryMissing_ = true;
     return false;
   }
+  auto bytes = archive_->read(index);
+  if (!bytes || !isWholeModule(bytes->data(), bytes->size())) {
+    complain("Sound::loadMod(): ERROR: sound file '%s' is damaged !\n", name.c_str());
+    entryMissing_ = true;
+    return false;
+  }
   MODULE* loaded = nullptr;
-  if (auto bytes = archive_->read(index)) {
+  {
     MemoryReader reader(bytes->data(), bytes->size());
     loaded = Player_LoadGeneric(reader.reader(), maxChannels, curious);
   }

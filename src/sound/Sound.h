@@ -50,6 +50,15 @@ public:
   // as that much time has passed.
   void update();
 
+  // What is wrong with a sound archive for the game, checked without the library: the
+  // name of the first effect or song that is missing or damaged, and which ("is missing",
+  // "is damaged"); an empty name when every entry is there and whole.
+  struct EntryProblem {
+    String name;
+    const char* what = "";
+  };
+  static EntryProblem checkEntries(ResourceArchive& archive);
+
   static constexpr uint32_t kSilentChunkMs = 32768 * 1000 / 11025;
 
   // For tests: the slot of the effect the last `play` started (-1 when it started none),
@@ -75,7 +84,7 @@ private:
   bool ok_ = false;
   bool muted_ = false;
   bool libraryStarted_ = false;
-  bool entryMissing_ = false;  // an archive entry the game needs is not there
+  bool entryMissing_ = false;  // an archive entry the game needs is not there, or damaged
   bool silent_ = false;        // mixing into the silent driver
   bool mixedSilently_ = false;
   uint32_t lastSilentMix_ = 0;

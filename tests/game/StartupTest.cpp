@@ -22,7 +22,7 @@ protected:
   void SetUp() override {
     // Each test in a folder of its own, with the test archives: CTest runs them side by side.
     folder = testcontent::writeGraphicsArchive(
-        "startup-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        "startup-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()), true);
     testcontent::writeSoundArchive(folder.string());
     platform::setCurrent(&backend);
   }
@@ -73,6 +73,18 @@ TEST_F(StartupTest, SettingsTurnThePictureAndMapTheKeys) {
 TEST_F(StartupTest, AShortSettingsFileIsIgnored) {
   writeSettings({0, 0x3FF00000, 4, 5, 7, 6, 0, 1}, 31);
   play("expect app.turned 1\nexpect app.keyMapping 5 4 6 7\n");
+}
+
+TEST_F(StartupTest, TheStartRemovesWhatAKilledSaveLeftBehind) {
+  for (const char* name : {"slot0.sve.Ab3dE9", "slot2.sve.QWERTY", "settings.dta.000000", "Kelth.txt.zzzzzz"})
+    ASSERT_TRUE(writeBesideProgram(name, reinterpret_cast<const uint8_t*>("x"), 1));
+  ASSERT_TRUE(writeBesideProgram("notes.txt.QWERTY", reinterpret_cast<const uint8_t*>("x"), 1));
+  play("");
+  EXPECT_FALSE(fs::exists(folder / "slot0.sve.Ab3dE9"));
+  EXPECT_FALSE(fs::exists(folder / "slot2.sve.QWERTY"));
+  EXPECT_FALSE(fs::exists(folder / "settings.dta.000000"));
+  EXPECT_FALSE(fs::exists(folder / "Kelth.txt.zzzzzz"));
+  EXPECT_TRUE(fs::exists(folder / "notes.txt.QWERTY"));  // not the game's
 }
 
 TEST_F(StartupTest, AnotherCopyRunningStopsTheStart) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
+
 namespace {
 
 const Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kWhite{255, 255, 255};
@@ -65,24 +68,31 @@ TEST(BmpDecoder, HeaderFieldsMustMatch) {
   EXPECT_FALSE(damaged(0, 0x4D42 + 1, false));                   // signature
   EXPECT_FALSE(damaged(2, uint32_t(good.size()) + 1, true));     // file size
   EXPECT_FALSE(damaged(2, uint32_t(good.size()) - 1, true));
-  EXPECT_FALSE(damaged(14, 108, true));                          // info header of another kind
+  for (uint32_t info : {0u, 12u, 56u, 64u, 125u}) EXPECT_FALSE(damaged(14, info, true)) << info;  // other kinds
   bool ok = false;
   decode(good, &ok);
   EXPECT_TRUE(ok);
 }
 
-TEST(BmpDecoder, OnlyUncompressedAndRle8AreAccepted) {
-  std::vector<uint8_t> bytes = writeBmp24(patternImage(3, 2));
-  put32(bytes, 30, 3);  // bit fields
-  testing::internal::CaptureStderr();
-  bool ok = true;
-  DecodedPicture picture = decode(bytes, &ok);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Bitmap::initialize(): ERROR: Sorry, only 8bit-RLE compression supported !\n");
-  EXPECT_FALSE(ok);
-  EXPECT_TRUE(picture.pixels.empty());
-  EXPECT_EQ(picture.width, 3);  // the size was read before the compression was refused
-  EXPECT_EQ(picture.height, 2);
+TEST(BmpDecoder, OnlyUncompressedRle8AndPlainBitFieldsAreAccepted) {
+  // Bit fields other than plain 32-bit blue, green, red bytes, and the other compressions.
+  std::vector<uint8_t> shuffled = writeBmp32(patternImage(3, 2), {.infoSize = 124, .bitFields = true});
+  put32(shuffled, 54, 0x000000FFu);  // red where blue is
+  std::vector<uint8_t> fields24 = writeBmp24(patternImage(3, 2));
+  put32(fields24, 30, 3);
+  std::vector<uint8_t> rle4 = writeBmp24(patternImage(3, 2));
+  put32(rle4, 30, 2);
+  for (const auto& bytes : {shuffled, fields24, rle4}) {
+    testing::internal::CaptureStderr();
+    bool ok = true;
+    DecodedPicture picture = decode(bytes, &ok);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Bitmap::initialize(): ERROR: Sorry, only 8bit-RLE compression supported !\n");
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(picture.pixels.empty());
+    EXPECT_EQ(picture.width, 3);  // the size was read before the compression was refused
+    EXPECT_EQ(picture.height, 2);
+  }
 }
 
 TEST(BmpDecoder, OtherDepthsGiveABlackPictureOfTheRightSize) {
@@ -92,16 +102,16 @@ TEST(BmpDecoder, OtherDepthsGiveABlackPictureOfTheRightSize) {
   bool ok = false;
   DecodedPicture picture = decode(bytes, &ok);
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Sorry, a color depth of 16 bits is not supported, only 8 or 16 bits images could be read !\n");
+            "Sorry, a color depth of 16 bits is not supported, only 8, 24 or 32 bits images could be read !\n");
   EXPECT_TRUE(ok);
   EXPECT_EQ(picture.pixels, std::vector<uint16_t>(8, 0));
 }
 
 TEST(BmpDecoder, Rle8RunsLiteralsAndEscapes) {
   std::vector<Rgb> palette{kRed, kGreen, kBlue, kWhite};
-  // 4 x 3: a run of 3 red, end of line (ignored: the output is one continuous run), a
-  // literal of 3 (odd: one padding byte), a delta, a run of 4 blue, then 2 white after the
-  // end of bitmap that must not appear.
+  // 4 x 3: a run of 3 red and an end of line (the row's last pixel stays black), a literal
+  // of 3 (odd: one padding byte), a delta, a run of 4 blue that runs on into the last row,
+  // then 2 white after the end of bitmap that must not appear.
   std::vector<uint8_t> stream{3, 0, 0, 0, 0, 3, 1, 2, 1, 0xEE, 0, 2, 5, 7, 4, 2, 0, 1, 2, 3};
   testing::internal::CaptureStderr();
   bool ok = false;
@@ -109,14 +119,41 @@ TEST(BmpDecoder, Rle8RunsLiteralsAndEscapes) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "Bitmap::initialize(): ERROR: delta (5,7) found, but not supported !\n");
   ASSERT_TRUE(ok);
-  std::vector<uint16_t> expected{kRed565, kRed565, kRed565, kGreen565, kBlue565, kGreen565,
-                                 kBlue565, kBlue565, kBlue565, kBlue565, 0, 0};
+  std::vector<uint16_t> expected{kRed565,  kRed565,  kRed565,  0,        kGreen565, kBlue565,
+                                 kGreen565, kBlue565, kBlue565, kBlue565, kBlue565,  0};
   EXPECT_EQ(fileOrder(picture), expected);
+}
+
+TEST(BmpDecoder, Rle8EndOfLineStartsTheRowAfterTheLine) {
+  std::vector<Rgb> palette{kRed, kGreen, kBlue};
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> stream;
+    std::vector<uint16_t> expected;  // 3 x 3, file order
+  };
+  const uint16_t R = kRed565, G = kGreen565, B = kBlue565;
+  std::vector<Case> cases{
+      // Lines of exactly one row, with and without end of line codes, decode alike.
+      {"whole rows", {3, 0, 0, 0, 3, 1, 0, 0, 3, 2, 0, 1}, {R, R, R, G, G, G, B, B, B}},
+      {"one run", {3, 0, 3, 1, 3, 2}, {R, R, R, G, G, G, B, B, B}},
+      // A line padded past its row is overwritten by the next line.
+      {"padded", {4, 0, 0, 0, 4, 1, 0, 0, 4, 2, 0, 0, 0, 1}, {R, R, R, G, G, G, B, B, B}},
+      // A short line leaves the rest of its row black; an empty line a whole row.
+      {"short", {1, 1, 0, 0, 0, 0, 2, 2}, {G, 0, 0, 0, 0, 0, B, B, 0}},
+      // An end of line in the last row ends the picture; more lines are not read.
+      {"past the end", {0, 0, 0, 0, 0, 0, 0, 0, 3, 1}, std::vector<uint16_t>(9, 0)},
+  };
+  for (const Case& c : cases) {
+    bool ok = false;
+    DecodedPicture picture = decode(writeBmpRle8(3, 3, palette, c.stream), &ok);
+    ASSERT_TRUE(ok) << c.what;
+    EXPECT_EQ(fileOrder(picture), c.expected) << c.what;
+  }
 }
 
 TEST(BmpDecoder, Rle8StopsAtTheEndOfThePictureAndOfTheData) {
   std::vector<Rgb> palette{kRed, kGreen};
-  // A run longer than the picture fills it and stops; the rest is not read.
+  // A run longer than the picture fills it; the rest of it is dropped.
   DecodedPicture full = decode(writeBmpRle8(2, 2, palette, {200, 1, 0, 0, 0, 2}));
   EXPECT_EQ(fileOrder(full), std::vector<uint16_t>(4, kGreen565));
   // A literal cut off by the end of the data keeps what came before.
@@ -126,6 +163,48 @@ TEST(BmpDecoder, Rle8StopsAtTheEndOfThePictureAndOfTheData) {
   testing::internal::CaptureStderr();
   decode(writeBmpRle8(2, 2, palette, {0, 2, 9}));
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+// ---- the forms other tools write ----
+
+TEST(BmpDecoder, EveryHeaderRowOrderAndDepthDecodesTheSamePicture) {
+  RgbImage image = patternImage(7, 5, 2);
+  IndexedImage indexed = indexedPattern(7, 5, 9, 1);
+  std::vector<uint16_t> expected = image.columnRuns565(), expectedIndexed = toRgb(indexed).columnRuns565();
+  for (int info : {40, 108, 124})
+    for (bool topDown : {false, true}) {
+      BmpForm form{.infoSize = info, .topDown = topDown};
+      BmpForm fields{.infoSize = info, .topDown = topDown, .bitFields = true};
+      std::string what = std::to_string(info) + (topDown ? " top-down" : " bottom-up");
+      struct File {
+        const char* depth;
+        std::vector<uint8_t> bytes;
+        const std::vector<uint16_t>& pixels;
+      };
+      for (const File& f : {File{"24", writeBmp24(image, form), expected},
+                            File{"32", writeBmp32(image, form, 0x00), expected},  // alpha is not shown
+                            File{"32 fields", writeBmp32(image, fields, 0x80), expected},
+                            File{"8", writeBmp8(indexed, form), expectedIndexed},
+                            File{"rle8", encodeBmpRle8(indexed, 4, form), expectedIndexed}}) {
+        bool ok = false;
+        DecodedPicture picture = decode(f.bytes, &ok);
+        ASSERT_TRUE(ok) << what << " " << f.depth;
+        EXPECT_EQ(picture.height, 5) << what << " " << f.depth;
+        EXPECT_EQ(picture.pixels, f.pixels) << what << " " << f.depth;
+      }
+    }
+}
+
+TEST(BmpDecoder, Rle8RowsPaddedToAnyLengthDecodeExactly) {
+  // The width of 70 that ImageMagick pads by two pixels, and widths around a word.
+  for (int width : {70, 1, 3, 5})
+    for (int padding : {1, 2, 4, 8}) {
+      IndexedImage image = indexedPattern(width, 4, 5, width);
+      bool ok = false;
+      DecodedPicture picture = decode(encodeBmpRle8(image, padding), &ok);
+      ASSERT_TRUE(ok);
+      EXPECT_EQ(picture.pixels, toRgb(image).columnRuns565()) << width << " padded to " << padding;
+    }
 }
 
 // ---- safety on damaged files ----
@@ -138,11 +217,13 @@ TEST(BmpDecoder, AbsurdSizesAreRefused) {
     decode(bytes, &ok);
     EXPECT_FALSE(ok) << width;
   }
-  std::vector<uint8_t> topDown = writeBmp24(patternImage(2, 2));
-  put32(topDown, 22, uint32_t(-2));
-  bool ok = true;
-  decode(topDown, &ok);
-  EXPECT_FALSE(ok);
+  for (int32_t height : {0, -4097, INT32_MIN}) {
+    std::vector<uint8_t> bytes = writeBmp24(patternImage(2, 2));
+    put32(bytes, 22, uint32_t(height));
+    bool ok = true;
+    decode(bytes, &ok);
+    EXPECT_FALSE(ok) << height;
+  }
 }
 
 TEST(BmpDecoder, RowsPastTheEndOfTheDataFail) {

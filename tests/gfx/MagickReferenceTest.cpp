@@ -60,6 +60,36 @@ TEST_F(MagickReference, Bmp) {
   expectSameAsConvert(writeBmp8(indexedPattern(13, 9, 200)), "bmp", decodeBmp);
 }
 
+// Our writer's other forms, as a check that they mean to ImageMagick what they mean to us.
+TEST_F(MagickReference, BmpForms) {
+  expectSameAsConvert(writeBmp32(patternImage(9, 6, 1), {.infoSize = 124, .bitFields = true}), "bmp", decodeBmp);
+  expectSameAsConvert(writeBmp24(patternImage(9, 6, 2), {.infoSize = 108, .topDown = true}), "bmp", decodeBmp);
+  expectSameAsConvert(encodeBmpRle8(indexedPattern(70, 5, 12)), "bmp", decodeBmp);
+}
+
+// Files ImageMagick writes itself, by default (the 124-byte header) and in the forms a
+// player who makes their own pictures gets from it.
+TEST_F(MagickReference, BmpWrittenByImageMagick) {
+  RgbImage image = toRgb(indexedPattern(70, 9, 40, 3));  // over 16 colours: 8 bits, not 4
+  fs::path ppm = folder / "in.ppm";
+  {
+    std::ofstream out(ppm, std::ios::binary);
+    out << "P6\n" << image.width << " " << image.height << "\n255\n";
+    out.write(reinterpret_cast<const char*>(image.rgb.data()), long(image.rgb.size()));
+  }
+  const char* options[] = {"", "-type TrueColorAlpha", "-type Palette -compress RLE", "-type Palette",
+                           "-define bmp:format=bmp3 -type Palette -compress RLE"};
+  for (const char* option : options) {
+    fs::path bmp = folder / "magick.bmp";
+    std::string command = "convert '" + ppm.string() + "' " + option + " '" + bmp.string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    std::ifstream in(bmp, std::ios::binary);
+    std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), {}};
+    SCOPED_TRACE(option);
+    expectSameAsConvert(file, "bmp", decodeBmp);
+  }
+}
+
 TEST_F(MagickReference, Gif) { expectSameAsConvert(writeGif(indexedPattern(31, 17, 50)), "gif", decodeGif); }
 
 // The same library underneath, so the same pixels to the bit.

@@ -61,22 +61,30 @@ void put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
 
 namespace {
 
-std::vector<uint8_t> bmpHeaders(int width, int height, int bits, int compression, const std::vector<Rgb>& palette) {
-  std::vector<uint8_t> bytes(54 + 4 * palette.size(), 0);
+std::vector<uint8_t> bmpHeaders(int width, int height, int bits, int compression, const std::vector<Rgb>& palette,
+                                const BmpForm& form = {}) {
+  size_t paletteStart = 14 + size_t(form.infoSize) + (form.bitFields && form.infoSize == 40 ? 12 : 0);
+  std::vector<uint8_t> bytes(paletteStart + 4 * palette.size(), 0);
   bytes[0] = 'B';
   bytes[1] = 'M';
   put32(bytes, 10, uint32_t(bytes.size()));
-  put32(bytes, 14, 40);
+  put32(bytes, 14, uint32_t(form.infoSize));
   put32(bytes, 18, uint32_t(width));
-  put32(bytes, 22, uint32_t(height));
+  put32(bytes, 22, uint32_t(form.topDown ? -height : height));
   put16(bytes, 26, 1);
   put16(bytes, 28, uint16_t(bits));
-  put32(bytes, 30, uint32_t(compression));
+  put32(bytes, 30, uint32_t(form.bitFields ? 3 : compression));
   put32(bytes, 46, uint32_t(palette.size()));
+  if (form.bitFields) {  // red, green, blue masks right after the 40-byte part; alpha in the longer headers
+    put32(bytes, 54, 0x00FF0000u);
+    put32(bytes, 58, 0x0000FF00u);
+    put32(bytes, 62, 0x000000FFu);
+    if (form.infoSize > 40) put32(bytes, 66, 0xFF000000u);
+  }
   for (size_t i = 0; i < palette.size(); ++i) {
-    bytes[54 + 4 * i] = palette[i][2];
-    bytes[54 + 4 * i + 1] = palette[i][1];
-    bytes[54 + 4 * i + 2] = palette[i][0];
+    bytes[paletteStart + 4 * i] = palette[i][2];
+    bytes[paletteStart + 4 * i + 1] = palette[i][1];
+    bytes[paletteStart + 4 * i + 2] = palette[i][0];
   }
   return bytes;
 }
@@ -90,24 +98,40 @@ void padRow(std::vector<uint8_t>& bytes, size_t rowStart) {
   while ((bytes.size() - rowStart) % 4) bytes.push_back(0);
 }
 
-}  // namespace
+// The rows in the order the file stores them.
+std::vector<int> fileRows(int height, const BmpForm& form) {
+  std::vector<int> rows;
+  for (int i = 0; i < height; ++i) rows.push_back(form.topDown ? i : height - 1 - i);
+  return rows;
+}
 
-std::vector<uint8_t> writeBmp24(const RgbImage& image) {
-  std::vector<uint8_t> bytes = bmpHeaders(image.width, image.height, 24, 0, {});
-  for (int y = image.height - 1; y >= 0; --y) {
+std::vector<uint8_t> writeTrueColour(const RgbImage& image, const BmpForm& form, int bytesPerPixel, uint8_t alpha) {
+  std::vector<uint8_t> bytes = bmpHeaders(image.width, image.height, 8 * bytesPerPixel, 0, {}, form);
+  for (int y : fileRows(image.height, form)) {
     size_t start = bytes.size();
     for (int x = 0; x < image.width; ++x) {
       Rgb c = image.at(x, y);
       bytes.insert(bytes.end(), {c[2], c[1], c[0]});
+      if (bytesPerPixel == 4) bytes.push_back(alpha);
     }
     padRow(bytes, start);
   }
   return finishBmp(std::move(bytes));
 }
 
-std::vector<uint8_t> writeBmp8(const IndexedImage& image) {
-  std::vector<uint8_t> bytes = bmpHeaders(image.width, image.height, 8, 0, image.palette);
-  for (int y = image.height - 1; y >= 0; --y) {
+}  // namespace
+
+std::vector<uint8_t> writeBmp24(const RgbImage& image, const BmpForm& form) {
+  return writeTrueColour(image, form, 3, 0);
+}
+
+std::vector<uint8_t> writeBmp32(const RgbImage& image, const BmpForm& form, uint8_t alpha) {
+  return writeTrueColour(image, form, 4, alpha);
+}
+
+std::vector<uint8_t> writeBmp8(const IndexedImage& image, const BmpForm& form) {
+  std::vector<uint8_t> bytes = bmpHeaders(image.width, image.height, 8, 0, image.palette, form);
+  for (int y : fileRows(image.height, form)) {
     size_t start = bytes.size();
     const uint8_t* row = &image.indices[size_t(y) * image.width];
     bytes.insert(bytes.end(), row, row + image.width);
@@ -119,6 +143,26 @@ std::vector<uint8_t> writeBmp8(const IndexedImage& image) {
 std::vector<uint8_t> writeBmpRle8(int width, int height, const std::vector<Rgb>& palette,
                                   const std::vector<uint8_t>& stream) {
   std::vector<uint8_t> bytes = bmpHeaders(width, height, 8, 1, palette);
+  bytes.insert(bytes.end(), stream.begin(), stream.end());
+  return finishBmp(std::move(bytes));
+}
+
+std::vector<uint8_t> encodeBmpRle8(const IndexedImage& image, int rowPadding, const BmpForm& form) {
+  std::vector<uint8_t> stream;
+  int padded = (image.width + rowPadding - 1) / rowPadding * rowPadding;
+  for (int y : fileRows(image.height, form)) {
+    std::vector<uint8_t> row(&image.indices[size_t(y) * image.width], &image.indices[size_t(y + 1) * image.width]);
+    row.resize(size_t(padded), 0);
+    for (size_t x = 0; x < row.size();) {
+      size_t run = 1;
+      while (x + run < row.size() && run < 255 && row[x + run] == row[x]) ++run;
+      stream.insert(stream.end(), {uint8_t(run), row[x]});
+      x += run;
+    }
+    stream.insert(stream.end(), {0, 0});
+  }
+  stream.insert(stream.end(), {0, 1});
+  std::vector<uint8_t> bytes = bmpHeaders(image.width, image.height, 8, 1, image.palette, form);
   bytes.insert(bytes.end(), stream.begin(), stream.end());
   return finishBmp(std::move(bytes));
 }

@@ -39,9 +39,23 @@ uint16_t to565(const Rgb& c);
 // The 8-bit colour an RGB565 value stands for (the low bits zero), so it decodes back exactly.
 Rgb rgbOf(uint16_t colour);
 
+// How a BMP is laid out beyond its pixels, in the forms other tools write: a longer info
+// header (108 or 124 bytes), rows top-down (a negative height), and for 32 bits the bit
+// fields that ImageMagick gives them.
+struct BmpForm {
+  int infoSize = 40;
+  bool topDown = false;
+  bool bitFields = false;
+};
+
 // BMP files with a correct file-size field; rows bottom-up, padded to 4 bytes.
-std::vector<uint8_t> writeBmp24(const RgbImage& image);
-std::vector<uint8_t> writeBmp8(const IndexedImage& image);
+std::vector<uint8_t> writeBmp24(const RgbImage& image, const BmpForm& form = {});
+std::vector<uint8_t> writeBmp8(const IndexedImage& image, const BmpForm& form = {});
+// 32 bits, blue, green, red and an alpha of `alpha`.
+std::vector<uint8_t> writeBmp32(const RgbImage& image, const BmpForm& form = {}, uint8_t alpha = 0xFF);
+// RLE8 as ImageMagick encodes it: each row in runs of equal indices, padded with index 0
+// to a multiple of `rowPadding` pixels, and ended by an end of line; then end of bitmap.
+std::vector<uint8_t> encodeBmpRle8(const IndexedImage& image, int rowPadding = 4, const BmpForm& form = {});
 // An RLE8 file around a ready-made stream of (count, value) pairs and escapes.
 std::vector<uint8_t> writeBmpRle8(int width, int height, const std::vector<Rgb>& palette,
                                   const std::vector<uint8_t>& stream);

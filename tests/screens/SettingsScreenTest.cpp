@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <limits>
+
 #include <cstring>
 #include <memory>
 #include <string>
@@ -202,15 +205,68 @@ TEST_F(SettingsScreenTest, AShortOrMissingFileLeavesTheDefaults) {
     EXPECT_TRUE(rig.app.turned);
     EXPECT_FALSE(Sound::instance().isMuted());
   }
-  // A longer file is read from its first 32 bytes; codes are taken as they stand.
+  // A longer file is read from its first 32 bytes.
+  odd.up = 5;
+  bytes = odd.encode();
   std::vector<uint8_t> longer(bytes.begin(), bytes.end());
   longer.resize(40, 0xFF);
   ASSERT_TRUE(writeBesideProgram(String("settings.dta"), longer.data(), longer.size()));
   applySettingsFile(rig.app);
   EXPECT_EQ(colourFactor, 0.5);
-  EXPECT_EQ(mapping(), "99 4 6 7");
+  EXPECT_EQ(mapping(), "5 4 6 7");
   EXPECT_FALSE(rig.app.turned);
   EXPECT_TRUE(Sound::instance().isMuted());
+}
+
+// Values no settings screen writes are set aside, with one line, for the defaults: with
+// them the screen could never be confirmed.
+TEST_F(SettingsScreenTest, SettingsNoScreenMakesLeaveTheDefaults) {
+  struct Case {
+    const char* what;
+    double factor;
+    std::array<int32_t, 4> codes;
+    bool usable;
+  };
+  const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+  const std::vector<Case> cases{
+      {"the defaults", 1.0, {5, 4, 6, 7}, true},
+      {"another pairing", 0.25, {7, 6, 5, 4}, true},
+      {"a large factor", 1e300, {4, 5, 6, 7}, true},
+      {"a code twice", 1.0, {5, 5, 6, 7}, false},
+      {"a code outside the directions", 1.0, {5, 4, 6, 8}, false},
+      {"no code at all", 1.0, {0, 0, 0, 0}, false},
+      {"a code far off", 1.0, {5, 4, 6, -2147483647 - 1}, false},
+      {"a zero factor", 0.0, {5, 4, 6, 7}, false},
+      {"a negative factor", -1.0, {5, 4, 6, 7}, false},
+      {"an endless factor", inf, {5, 4, 6, 7}, false},
+      {"a factor that is no number", nan, {5, 4, 6, 7}, false},
+  };
+  for (const Case& c : cases) {
+    Settings settings;
+    settings.colourFactor = c.factor;
+    settings.up = c.codes[0];
+    settings.down = c.codes[1];
+    settings.left = c.codes[2];
+    settings.right = c.codes[3];
+    settings.turned = false;
+    EXPECT_EQ(settings.isUsable(), c.usable) << c.what;
+    auto bytes = settings.encode();
+    ASSERT_TRUE(writeBesideProgram(String("settings.dta"), bytes.data(), bytes.size()));
+    colourFactor = 1.0;
+    rig.app.turned = true;
+    testing::internal::CaptureStderr();
+    applySettingsFile(rig.app);
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(rig.app.turned, !c.usable) << c.what;
+    if (c.usable) {
+      EXPECT_EQ(said, "") << c.what;
+    } else {
+      EXPECT_EQ(colourFactor, 1.0) << c.what;
+      EXPECT_EQ(said, "GameApplication::start(): WARNING: 'settings.dta' holds settings no settings screen makes, "
+                      "the defaults are used instead !\n") << c.what;
+    }
+  }
+  colourFactor = 1.0;
 }
 
 TEST(SettingsFileTest, AnyNonzeroFlagIsSet) {

@@ -33,7 +33,7 @@ std::vector<uint8_t> fontStrip(int width, int height) {
 
 bool glyphPixelIsInk(int stripColumn, int row) { return (stripColumn * 3 + row) % 5 != 0; }
 
-std::string writeGraphicsArchive(const std::string& testName) {
+std::string writeGraphicsArchive(const std::string& testName, bool withZoneMaps) {
   fs::path folder = fs::path(::testing::TempDir()) / ("content-" + testName);
   fs::remove_all(folder);
   fs::create_directories(folder);
@@ -49,6 +49,11 @@ std::string writeGraphicsArchive(const std::string& testName) {
   archive.add("gfx\\choose\\p0.bmp", plainBmp(74, 84, kButtonOff));
   archive.add("gfx\\choose\\p1.bmp", plainBmp(60, 106, kButtonOff));
   archive.add("gfx\\choose\\p2.bmp", plainBmp(74, 91, kButtonOff));
+  if (withZoneMaps) {
+    archive.add("gfx\\castle\\mask.gif", plainGif(320, 240, 0));
+    for (const char* room : {"cellar", "hatchery", "mage", "shop"})
+      archive.add((std::string("gfx\\") + room + "\\mask.bmp").c_str(), plainBmp(320, 240, 0));
+  }
   // The game's own descriptions: the land the start-up reads.
   for (const char* file : {"country.xml", "items.xml", "magic.xml"}) {
     auto bytes = platform::readFile(std::string(NUPAVANE_SOURCE_DIR) + "/data/" + file);

@@ -18,7 +18,9 @@ inline constexpr uint16_t kButtonOn = 0x8410;
 bool glyphPixelIsInk(int stripColumn, int row);
 
 // Puts the program at `folder`/nupavane and writes gfx.arc there. Returns the folder.
-std::string writeGraphicsArchive(const std::string& testName);
+// With the rooms' zone maps (plain, one zone each), which the game's start-up checks; the
+// screens' own tests add theirs instead.
+std::string writeGraphicsArchive(const std::string& testName, bool withZoneMaps = false);
 
 // Writes snd.arc with every effect and the song into that folder.
 void writeSoundArchive(const std::string& folder);
