@@ -5,7 +5,10 @@
 #include "app/ScreenManager.h"
 #include "platform/headless/HeadlessPlatform.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class TestApplication : public Application {
 public:
@@ -39,3 +42,17 @@ inline platform::HeadlessOptions displayType(int type) {
   options.displayType = type;
   return options;
 }
+
+// The virtual tick at which each frame went out, to tell how long each one stayed up.
+struct PresentTimes {
+  explicit PresentTimes(platform::HeadlessPlatform& backend) {
+    backend.onPresent = [this, &backend] { ticks.push_back(backend.tickCount()); };
+  }
+  // The shortest time a frame among ticks[first .. last) stayed before the next came.
+  uint32_t shortestHold(size_t first, size_t last) const {
+    uint32_t shortest = UINT32_MAX;
+    for (size_t i = first; i + 1 < last && i + 1 < ticks.size(); ++i) shortest = std::min(shortest, ticks[i + 1] - ticks[i]);
+    return shortest;
+  }
+  std::vector<uint32_t> ticks;
+};
