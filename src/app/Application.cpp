@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/ExitCleanUp.h"
+#include "app/Recorder.h"
 #include "app/ScreenManager.h"
 #include "app/Script.h"
 #include "app/StateDump.h"
@@ -88,8 +89,15 @@ void Application::update(bool present) {
     presented_ = true;
   }
   platform_.pump();
-  // A script begins with the game's first frame, not while it is still loading.
+  // A script begins with the game's first frame, not while it is still loading; so does a
+  // recording, which watches the running screen where a script's `until` looks at it.
   if (script_ && presented_) script_->step();
+  if (recorder_ && presented_) {
+    Screen* shown = ScreenManager::instance().runningScreen();
+    String name;
+    if (shown) shown->getName(name);
+    recorder_->screenRunning(name.c_str(), now());
+  }
   drainMessages();
 }
 
@@ -98,6 +106,7 @@ void Application::drainMessages() {
   while (platform_.nextMessage(message)) {
     // The window was closed: the game ends here, through the exit clean-up.
     if (message.message == platform::WM_QUIT) std::exit(int(message.wParam));
+    if (recorder_ && presented_) recorder_->message(message, now(), keys_);
     windowProc(message);
   }
 }

@@ -14,6 +14,7 @@
 class Bitmap;
 class Screen;
 class ScriptRunner;
+class SessionRecorder;
 class StateWriter;
 
 // Key slots as screens ask for them.
@@ -73,6 +74,8 @@ public:
   long windowProc(const platform::WindowMessage& message);
 
   void setScript(ScriptRunner* script) { script_ = script; }
+  // Records the player's input as a script from the first frame on.
+  void setRecorder(SessionRecorder* recorder) { recorder_ = recorder; }
   // The application's part of the state dump.
   void writeState(StateWriter& out) const;
 
@@ -117,6 +120,7 @@ private:
   bool published_ = false;
   bool presented_ = false;
   ScriptRunner* script_ = nullptr;
+  SessionRecorder* recorder_ = nullptr;
   Waits waits_{*this};
   std::unique_ptr<Bitmap> dialog_, buttonOff_, buttonOn_;
 };

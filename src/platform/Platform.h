@@ -70,6 +70,15 @@ constexpr uint32_t landscapeToLParam(int x, int y) {
   return packPoint(y, kPictureWidth - 1 + kTaskBarHeight - x);
 }
 
+// The landscape point a window-relative portrait point stands for: the inverse of
+// landscapeToLParam, clamped to the picture.
+constexpr void lParamToLandscape(uint32_t lParam, int& x, int& y) {
+  const int px = int(lParam & 0xFFFFu), py = int(lParam >> 16);
+  x = kPictureWidth - 1 + kTaskBarHeight - py;
+  x = x < 0 ? 0 : x > kPictureWidth - 1 ? kPictureWidth - 1 : x;
+  y = px < 0 ? 0 : px > kPictureHeight - 1 ? kPictureHeight - 1 : px;
+}
+
 // Which physical key of the portrait device a player presses for a direction of the
 // landscape picture: the device lies on its side, so right is the device's up key.
 enum class Direction { Up, Down, Left, Right };
