@@ -15,7 +15,8 @@ sleep 1
 {
   printf 'wait 200\ntap 223 47\nwait 200\ntap 73 87\nuntil START 30000\n'
   if [[ $screen == ROUND ]]; then printf 'wait 100\ntap 240 200\nuntil ROUND 30000\n'; fi
-  printf 'wait %d\nclose\n' "$(((seconds + 4) * 1000))"
+  # During a game the first close asks; the second ends it.
+  printf 'wait %d\nclose\nwait 500\nclose\n' "$(((seconds + 4) * 1000))"
 } >"$work/script"
 DISPLAY=:97 "$program" --no-sound --script "$work/script" 2>/dev/null &
 game=$!

@@ -136,6 +136,12 @@ public:
   // Writes the picture the window shows now as a PNG file. Scripted `shot`, F12.
   virtual bool saveScreenshot(const std::string& path) = 0;
 
+  // The window's icon: RGB565 pixels row by row, `key` marking the transparent ones.
+  // Application construction, once the pictures can be read.
+  virtual void setWindowIcon(const uint16_t* pixels, int width, int height, uint16_t key) {
+    (void)pixels, (void)width, (void)height, (void)key;
+  }
+
   // Audio output: a queue of signed 16-bit samples, `channels` interleaved, at `rate`
   // frames a second, which the device plays as it drains. The sound system's mixer fills
   // it from the pump. A backend without a device answers false, and the game plays

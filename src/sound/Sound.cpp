@@ -24,7 +24,9 @@ constexpr const char* kLogName = "Kelth.txt";
 constexpr UWORD kMixRate = 11025;
 constexpr UBYTE kMusicVolume = 64;
 constexpr UBYTE kEffectVolume = 128;
-constexpr unsigned kBufferMs = 50;
+// Mixed ahead of the device: enough to ride out a loaded machine's stalls while a screen
+// decodes its pictures, short enough that an effect still follows its tap.
+constexpr unsigned kBufferMs = 150;
 constexpr int kMusicChannels = 4;
 constexpr int kMusicVoices = 4;
 constexpr int kEffectVoices = 1;  // one effect at a time: a new one takes the voice

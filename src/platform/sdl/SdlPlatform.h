@@ -16,6 +16,7 @@ struct DesktopOptions {
   int fps = 60;              // presentation cap, frames per second
   std::string screenshotDir = ".";  // where F12 writes its pictures
   std::string lockPath;      // the single-instance lock file
+  bool pauseWhenUnfocused = true;  // hold the game and its music while another window has the focus
 };
 
 // Opens SDL's video and game controller subsystems. Null, with the reason in `error`, when
