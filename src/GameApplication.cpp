@@ -81,6 +81,7 @@ void GameApplication::start() {
   ScreenManager::instance().runScreens(String("INTRO"), 0);
   while (restartRequested) {
     restartRequested = false;
+    setCloseAsksFirst(false);  // the game before is over; the next begins with its round
     clearScreen(0);
     CountryManager::destroy();
     createWorld();

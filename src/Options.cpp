@@ -41,6 +41,9 @@ bool parseOptions(int argc, const char* const* argv, Options& options, std::stri
     else if (arg == "--script") {
       if (!value(text)) return false;
       options.script = text;
+    } else if (arg == "--record") {
+      if (!value(text)) return false;
+      options.record = text;
     } else if (arg == "--screenshot-dir") {
       if (!value(text)) return false;
       options.screenshotDir = text;
@@ -87,7 +90,10 @@ const char* usageText() {
          "  --headless             run without a window, on a virtual clock\n"
          "  --script FILE          play the script FILE (see the README for its lines);\n"
          "                         headless, the game ends when the script does\n"
-         "  --seed N               seed the random generator (a game replays from its seed)\n"
+         "  --record FILE          write what the player does as a script to FILE, which\n"
+         "                         --headless --script FILE plays back\n"
+         "  --seed N               seed the random generator (a game replays from its seed);\n"
+         "                         without it the seed is chosen afresh and shown\n"
          "  --fps N                frames per second at most (default 60)\n"
          "  --scale N              window size as a multiple of 320 x 240 (default 3)\n"
          "  --fullscreen           start in fullscreen (F11 or Alt+Enter toggles)\n"

@@ -12,6 +12,7 @@ struct Options {
   bool version = false;
   bool headless = false;
   std::string script;               // --script FILE
+  std::string record;               // --record FILE
   std::optional<uint32_t> seed;     // --seed N
   int fps = 60;                     // --fps N
   std::optional<int> scale;         // --scale N (else the preferences' scale)

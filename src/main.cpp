@@ -2,9 +2,12 @@
 #include "GameApplication.h"
 #include "Options.h"
 #include "Preferences.h"
+#include "app/ExitCleanUp.h"
+#include "app/Recorder.h"
 #include "app/Script.h"
 #include "core/Memory.h"
 #include "core/Random.h"
+#include "core/Timer.h"
 #include "platform/Files.h"
 #include "platform/Folders.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -23,6 +26,25 @@ namespace {
 
 constexpr int kExitCannotStart = 1;
 constexpr int kExitUsage = 2;
+
+// Lives as long as the process: the game may end through std::exit from inside the pump,
+// and the exit clean-up then writes the recording's last wait.
+SessionRecorder recorder;
+
+void finishRecording() {
+  if (recorder.isOpen()) recorder.finish(now());
+}
+
+// The seed from the command line, else the script's, else a fresh one the player is told,
+// so that a surprising run can be replayed.
+uint32_t chooseSeed(const Options& options, const ScriptRunner& script) {
+  if (options.seed) return *options.seed;
+  if (script.seed()) return *script.seed();
+  const uint32_t seed = freshSeed();
+  std::fprintf(stderr, "nupavane: seed %u (play this game again with --seed %u)\n", unsigned(seed), unsigned(seed));
+  std::fflush(stderr);
+  return seed;
+}
 
 std::string programFolder() {
   std::string path = platform::programPath();
@@ -128,7 +150,6 @@ int main(int argc, char** argv) {
     std::printf("nuPavane %s\n", GameApplication::getVersion().c_str());
     return 0;
   }
-  seedRandom(options.seed ? *options.seed : freshSeed());
   chooseFolders(options);
   if (!GameApplication::checkArchives()) return kExitCannotStart;
   const Preferences preferences = readPreferences();
@@ -143,15 +164,26 @@ int main(int argc, char** argv) {
   ScriptRunner script(*backend);
   bool scripted = options.headless || !options.script.empty();
   if (scripted && !loadScript(options, script)) return kExitUsage;
+  const uint32_t seed = chooseSeed(options, script);
+  seedRandom(seed);
+  if (!options.record.empty()) {
+    if (!recorder.open(options.record, seed, error)) {
+      std::fprintf(stderr, "nupavane: %s\n", error.c_str());
+      return kExitCannotStart;
+    }
+    atExitCleanUp(finishRecording);
+  }
 
   // Headless, in tests and with --no-sound the mixer runs on the silent driver.
   Sound::useAudioDevice(!options.headless && !options.noSound);
   Sound::setVolumes(preferences.desktop.musicVolume, preferences.desktop.effectsVolume);
   GameApplication app(*backend);
   if (scripted) app.setScript(&script);
+  if (recorder.isOpen()) app.setRecorder(&recorder);
   if (app.open() != Application::OpenResult::Opened) return kExitCannotStart;
   app.start();
   app.setFullScreen(false);
+  finishRecording();
   if (scripted && !script.finished()) {
     std::fprintf(stderr, "script:%d: not reached: the game ended\n", script.pendingLine());
     return ScriptRunner::kExitFailed;

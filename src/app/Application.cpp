@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/ExitCleanUp.h"
+#include "app/Recorder.h"
 #include "app/ScreenManager.h"
 #include "app/Script.h"
 #include "app/StateDump.h"
@@ -84,7 +85,15 @@ Application::OpenResult Application::open() {
     std::fflush(stderr);
     return OpenResult::Failed;
   }
+  setWindowIcon();
   return OpenResult::Opened;
+}
+
+// The first ruler's portrait, as the window's icon; without it the desktop's own is kept.
+void Application::setWindowIcon() {
+  Bitmap portrait(String("gfx\\choose\\p0.bmp"), true);
+  if (portrait.getPixels())
+    platform_.setWindowIcon(portrait.getPixels(), portrait.getWidth(), portrait.getHeight(), 0xF81F);
 }
 
 void Application::update(bool present) {
@@ -95,9 +104,18 @@ void Application::update(bool present) {
     if (script_) script_->framePresented();
   }
   platform_.pump();
-  // A script begins with the game's first frame, not while it is still loading.
+  // A script begins with the game's first frame, not while it is still loading; so does a
+  // recording, which watches the running screen where a script's `until` looks at it.
   if (script_ && presented_) script_->step();
+  if (recorder_ && presented_) {
+    Screen* shown = ScreenManager::instance().runningScreen();
+    String name;
+    if (shown) shown->getName(name);
+    recorder_->screenRunning(name.c_str(), now());
+  }
   drainMessages();
+  // Asked between two frames, over the picture just shown, never in the middle of loading.
+  if (present && closeRequested_) askBeforeClosing();
 }
 
 void Application::idle() {
@@ -110,8 +128,38 @@ void Application::drainMessages() {
   while (platform_.nextMessage(message)) {
     // The window was closed: the game ends here, through the exit clean-up.
     if (message.message == platform::WM_QUIT) std::exit(int(message.wParam));
+    if (recorder_ && presented_) recorder_->message(message, now(), keys_);
     windowProc(message);
   }
+}
+
+namespace {
+
+// The picture as it was when the window's close was asked about, to give back afterwards.
+class ShownPicture : public Screen {
+public:
+  explicit ShownPicture(const uint16_t* pixels) : pixels_(pixels, pixels + kScreenPixels) {}
+  void getName(String& out) override { out = ""; }
+  void draw(uint16_t* target) override { std::copy(pixels_.begin(), pixels_.end(), target); }
+
+private:
+  std::vector<uint16_t> pixels_;
+};
+
+}  // namespace
+
+// The round screen's own question. "No" gives the picture and the game back as they were
+// (the tap that answered is not passed on); "Yes" ends the program through the exit
+// clean-up.
+void Application::askBeforeClosing() {
+  closeRequested_ = false;
+  askingToClose_ = true;
+  ShownPicture shown(framebuffer_.data());
+  const String answers[2] = {String("Yes"), String("No")};
+  const int answer = askChoice(&shown, String("Do you really want to quit ?"), answers, 2);
+  askingToClose_ = false;
+  if (answer == 0) std::exit(0);
+  clickPending_ = false;
 }
 
 void Application::writeState(StateWriter& out) const {
@@ -125,6 +173,7 @@ void Application::writeState(StateWriter& out) const {
   out.put("app.press.x", pressX_);
   out.put("app.press.y", pressY_);
   out.put("app.clickPending", long(clickPending_));
+  out.put("app.askingToClose", long(askingToClose_));
   std::string slots;
   for (uint8_t slot : keySlots_) slots += char('0' + slot);
   out.put("app.keys", slots);
@@ -195,7 +244,8 @@ long Application::windowProc(const platform::WindowMessage& message) {
       setFullScreen(true);
       return 0;
     case WM_DESTROY:
-      platform_.postMessage({WM_QUIT, 0, 0});
+      if (closeAsksFirst_ && !askingToClose_) closeRequested_ = true;
+      else platform_.postMessage({WM_QUIT, 0, 0});
       return 0;
     case WM_KEYDOWN:
       if (message.wParam == keys_.a) keySlots_[KeyA] = 1;

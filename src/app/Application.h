@@ -14,6 +14,7 @@
 class Bitmap;
 class Screen;
 class ScriptRunner;
+class SessionRecorder;
 class StateWriter;
 
 // Key slots as screens ask for them.
@@ -76,7 +77,14 @@ public:
   // The window procedure; returns what the window system expects (0 when handled).
   long windowProc(const platform::WindowMessage& message);
 
+  // While a game runs, closing the window first asks whether to quit; a second close
+  // while the question shows ends the program at once.
+  void setCloseAsksFirst(bool asks) { closeAsksFirst_ = asks; }
+  bool closeAsksFirst() const { return closeAsksFirst_; }
+
   void setScript(ScriptRunner* script) { script_ = script; }
+  // Records the player's input as a script from the first frame on.
+  void setRecorder(SessionRecorder* recorder) { recorder_ = recorder; }
   // The application's part of the state dump.
   void writeState(StateWriter& out) const;
 
@@ -102,11 +110,13 @@ private:
   };
 
   bool loadDialogPictures();
+  void setWindowIcon();
   void closeDialog(Screen* screen);
   void copyToPanel();
   void mapStylus(uint32_t lParam, int& x, int& y) const;
   void setKeySlot(uint32_t keyCode, uint8_t state);
   void drainMessages();
+  void askBeforeClosing();
 
   platform::Platform& platform_;
   std::vector<uint16_t> framebuffer_;
@@ -120,7 +130,11 @@ private:
   bool clickPending_ = false;
   bool published_ = false;
   bool presented_ = false;
+  bool closeAsksFirst_ = false;
+  bool closeRequested_ = false;
+  bool askingToClose_ = false;
   ScriptRunner* script_ = nullptr;
+  SessionRecorder* recorder_ = nullptr;
   Waits waits_{*this};
   std::unique_ptr<Bitmap> dialog_, buttonOff_, buttonOn_;
 };

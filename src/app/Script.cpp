@@ -39,6 +39,7 @@ const std::map<std::string, Grammar>& grammar() {
       {"release", {0, 0, false}}, {"key", {2, 2, false}}, {"wait", {1, 1, true}},
       {"until", {1, 2, false}}, {"shot", {1, 1, false}}, {"state", {1, 1, false}},
       {"expect", {2, 1000, false}}, {"close", {0, 0, false}}, {"watchdog", {1, 1, true}},
+      {"seed", {1, 1, true}},
   };
   return verbs;
 }
@@ -64,6 +65,7 @@ std::string checkLine(const ScriptRunner::Line& line) {
       if (x > 319 || y > 239) return "the point lies outside the 320 x 240 picture";
     }
   }
+  if (line.verb == "seed" && value > long(UINT32_MAX)) return "a seed is a number from 0 to 4294967295";
   if (line.verb == "key") {
     if (!keyNames().count(line.words[0])) return "unknown key '" + line.words[0] + "'";
     if (line.words[1] != "down" && line.words[1] != "up") return "a key goes 'down' or 'up'";
@@ -93,6 +95,7 @@ bool ScriptRunner::load(const std::string& text, std::string& error) {
   lines_.clear();
   next_ = 0;
   watchdogMs_ = 0;
+  seed_.reset();
   std::istringstream input(text);
   std::string raw;
   for (int number = 1; std::getline(input, raw); ++number) {
@@ -111,6 +114,7 @@ bool ScriptRunner::load(const std::string& text, std::string& error) {
       error = "script:" + std::to_string(number) + ": " + complaint;
       return false;
     }
+    if (line.verb == "seed" && !seed_) seed_ = uint32_t(std::atol(line.words[0].c_str()));
     lines_.push_back(std::move(line));
   }
   return true;

@@ -13,11 +13,15 @@
 //   expect NAME VALUE  a line "NAME = VALUE" of the state dump must hold ("expect screen X")
 //   close              close the window
 //   watchdog MS        from now on, fail when the game shows no new frame for MS ms (a hang)
+//   seed N             the game's seed, when the command line names none (a recording's
+//                      first line); read before the game starts, nothing when it runs
 // Blank lines and lines starting with # are skipped.
 #pragma once
 
 #include "platform/Platform.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +39,9 @@ public:
   // Reads the whole script; false with "script:LINE: complaint" in `error` when a line is
   // not understood. Nothing runs before the whole script is known to be well formed.
   bool load(const std::string& text, std::string& error);
+
+  // The seed its first `seed` line names.
+  std::optional<uint32_t> seed() const { return seed_; }
 
   // With exitAtEnd, the program ends with status 0 when the last line has run (headless);
   // otherwise the player takes over. A failed line always ends the program with status 3.
@@ -64,6 +71,7 @@ private:
 
   platform::Platform& platform_;
   std::vector<Line> lines_;
+  std::optional<uint32_t> seed_;
   size_t next_ = 0;
   bool waiting_ = false;
   uint32_t waitStart_ = 0;

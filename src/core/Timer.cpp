@@ -45,3 +45,9 @@ void keepAlive() {
 void wait(uint32_t ms) { waitFor(ms, false); }
 
 void waitOrPen(uint32_t ms) { waitFor(ms, true); }
+
+void FramePace::hold() {
+  const uint32_t spent = since_.elapsed();
+  if (spent < kHandheldFrameMs) wait(kHandheldFrameMs - spent);
+  since_.restart();
+}

@@ -38,3 +38,21 @@ void keepAlive();
 // steps rather than spinning. waitOrPen returns early as soon as the stylus is down.
 void wait(uint32_t ms);
 void waitOrPen(uint32_t ms);
+
+// The handheld played its frame-by-frame animations (the air fight, the intro's flight, the
+// hatchery's lever, the mage's sliding panels) as fast as it could decode and show their
+// pictures: about one frame every 60 ms. That is the pace they were drawn for, so a faster
+// machine holds each of their frames at least this long.
+inline constexpr uint32_t kHandheldFrameMs = 60;
+
+// Paces such an animation: call hold() after each frame is presented; it waits, keeping
+// the window and the sound alive, until kHandheldFrameMs have passed since the previous
+// frame was released (or since the pace was made). Headless this advances the virtual
+// clock, so a script still plays the same every time.
+class FramePace {
+public:
+  void hold();
+
+private:
+  Timer since_;
+};

@@ -70,6 +70,15 @@ constexpr uint32_t landscapeToLParam(int x, int y) {
   return packPoint(y, kPictureWidth - 1 + kTaskBarHeight - x);
 }
 
+// The landscape point a window-relative portrait point stands for: the inverse of
+// landscapeToLParam, clamped to the picture.
+constexpr void lParamToLandscape(uint32_t lParam, int& x, int& y) {
+  const int px = int(lParam & 0xFFFFu), py = int(lParam >> 16);
+  x = kPictureWidth - 1 + kTaskBarHeight - py;
+  x = x < 0 ? 0 : x > kPictureWidth - 1 ? kPictureWidth - 1 : x;
+  y = px < 0 ? 0 : px > kPictureHeight - 1 ? kPictureHeight - 1 : px;
+}
+
 // Which physical key of the portrait device a player presses for a direction of the
 // landscape picture: the device lies on its side, so right is the device's up key.
 enum class Direction { Up, Down, Left, Right };
@@ -126,6 +135,12 @@ public:
 
   // Writes the picture the window shows now as a PNG file. Scripted `shot`, F12.
   virtual bool saveScreenshot(const std::string& path) = 0;
+
+  // The window's icon: RGB565 pixels row by row, `key` marking the transparent ones.
+  // Application construction, once the pictures can be read.
+  virtual void setWindowIcon(const uint16_t* pixels, int width, int height, uint16_t key) {
+    (void)pixels, (void)width, (void)height, (void)key;
+  }
 
   // Audio output: a queue of signed 16-bit samples, `channels` interleaved, at `rate`
   // frames a second, which the device plays as it drains. The sound system's mixer fills

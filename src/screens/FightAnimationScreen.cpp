@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "core/Random.h"
+#include "core/Timer.h"
 #include "gfx/FontManager.h"
 #include "screens/ScreenKit.h"
 
@@ -94,17 +95,19 @@ void FightAnimationScreen::run(String& next) {
   else runVillage();
 }
 
-// The sky fight: its pictures one at a time, each freed once shown.
+// The sky fight: its pictures one at a time, each freed once shown, at the handheld's pace.
 void FightAnimationScreen::runAir() {
   Application* app = Application::instance();
   playSound(1102);
   char name[40];
+  FramePace pace;
   for (int i = 1; i <= kAirFrames; ++i) {
     std::snprintf(name, sizeof name, "gfx\\action\\dragon\\dr%02d.jpg", i);
     loadPicture(name)->draw(0, 0, app->getFramebuffer());
     drawLabel(app->getFramebuffer());
     app->update(true);
     if (app->getClick()) break;
+    pace.hold();
   }
   playSound(1103);
 }

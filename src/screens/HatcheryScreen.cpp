@@ -144,22 +144,25 @@ void HatcheryScreen::handleTap(int x, int y) {
 // Lays an egg into the empty selected place or takes the egg out, once the lever has moved.
 void HatcheryScreen::pullLever() {
   if (!player_) return;
+  FramePace pace;
   if (!player_->egg(selected_).occupied) {
     playSound(1025);
-    for (int frame = 0; frame < kLeverDown; ++frame) showLeverFrame(frame);
+    for (int frame = 0; frame < kLeverDown; ++frame) showLeverFrame(frame, pace);
     player_->layEgg(selected_);
   } else {
     playSound(1026);
-    for (int frame = kLeverDown; frame >= 0; --frame) showLeverFrame(frame);
+    for (int frame = kLeverDown; frame >= 0; --frame) showLeverFrame(frame, pace);
     player_->removeEgg(selected_);
   }
 }
 
-void HatcheryScreen::showLeverFrame(int frame) {
+// The lever moves at the handheld's pace.
+void HatcheryScreen::showLeverFrame(int frame, FramePace& pace) {
   Application* app = Application::instance();
   draw(app->getFramebuffer());
   if (lever_[frame]) lever_[frame]->draw(kLeverX, kLeverY, app->getFramebuffer());
   app->update(true);
+  pace.hold();
 }
 
 // The bar follows the stylus while it is held; where it is let go sets the heat. A drag

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Screen.h"
+#include "core/Timer.h"
 #include "gfx/Bitmap.h"
 #include "gfx/LookupImage.h"
 #include "players/Player.h"
@@ -51,7 +52,7 @@ private:
   // Draws the rows from trunc(h * (100 - value) / 100) down, so the bar grows upward.
   static void drawBar(const Bitmap* bar, int value, int x, int top, uint16_t* target);
   void drawPlaces(uint16_t* target) const;
-  void showLeverFrame(int frame);
+  void showLeverFrame(int frame, FramePace& pace);
 
   Player* player_ = nullptr;
   int selected_ = 0;

@@ -21,17 +21,19 @@ void IntroScreen::visible(bool on, ScreenParam) {
 
 void IntroScreen::draw(uint16_t* target) { std::fill(target, target + kScreenPixels, uint16_t(0)); }
 
-// The flight has no pacing but the loading of its frames; a frame that does not load is
-// skipped, and the screen is presented all the same.
+// The flight goes at the handheld's pace; a frame that does not load is skipped, and the
+// screen is presented all the same.
 void IntroScreen::run(String& next) {
   Application* app = Application::instance();
   playSound(1039);
   char name[48];
+  FramePace pace;
   for (int n = 2; n <= 2 * kFlightFrames; n += 2) {
     std::snprintf(name, sizeof name, "gfx\\logo\\nuFinal_NEWCAM_2%04d.jpg", n);
     Bitmap frame(String(name), true);
     frame.draw(0, 62, app->getFramebuffer());
     app->update(true);
+    pace.hold();
   }
   wait(1000);
   showLogo(*firstLogo_);

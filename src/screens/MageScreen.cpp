@@ -1,6 +1,7 @@
 #include "screens/MageScreen.h"
 
 #include "app/Application.h"
+#include "core/Timer.h"
 #include "gfx/FontManager.h"
 #include "players/ItemManager.h"
 #include "players/PlayerManager.h"
@@ -181,13 +182,16 @@ void MageScreen::scrollBy(int step) {
 
 // ---- Sliding panels ---------------------------------------------------------------------
 
+// The panels slide at the handheld's pace.
 void MageScreen::toggleItemPanel() {
+  FramePace pace;
   const int full = itemPanel_ ? itemPanel_->getWidth() : kClosedPanelWidth;
   if (!itemPanelOpen_) {
     playSound(1045);
     for (int width = kClosedPanelWidth; width <= full; width += 30) {
       itemPanelWidth_ = width;
       present();
+      pace.hold();
     }
     itemPanelOpen_ = true;
     itemPanelWidth_ = std::max(full, kClosedPanelWidth);
@@ -197,6 +201,7 @@ void MageScreen::toggleItemPanel() {
     for (int width = full; width >= kClosedPanelWidth + 1; width -= 30) {
       itemPanelWidth_ = width;
       present();
+      pace.hold();
     }
     itemPanelWidth_ = kClosedPanelWidth;
   }
@@ -209,9 +214,11 @@ void MageScreen::openHelp(const Item& item) {
   if (!helpOpen_) {
     playSound(1047);
     helpOpen_ = true;
+    FramePace pace;
     for (int width = 1; width < kHelpPanelWidth; width += 30) {
       helpWidth_ = width;
       present();
+      pace.hold();
     }
   }
   helpWidth_ = kHelpPanelWidth;
@@ -221,9 +228,11 @@ void MageScreen::openHelp(const Item& item) {
 void MageScreen::closeHelp() {
   if (!helpOpen_) return;
   playSound(1046);
+  FramePace pace;
   for (int width = kHelpPanelWidth; width > 0; width -= 30) {
     helpWidth_ = width;
     present();
+    pace.hold();
   }
   helpOpen_ = false;
   helpWidth_ = kHelpPanelWidth;

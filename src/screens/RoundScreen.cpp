@@ -75,7 +75,9 @@ RoundScreen::~RoundScreen() {
   if (dumpedScreen == this) dumpedScreen = nullptr;
 }
 
+// From the first round on a game runs, and closing the window asks before it is lost.
 void RoundScreen::visible(bool on, ScreenParam) {
+  if (on) Application::instance()->setCloseAsksFirst(true);
   if (on) background_ = loadPicture("gfx\\choose\\bgn.jpg");
   else background_.reset();
   animationFrame_ = 0;

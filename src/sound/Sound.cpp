@@ -29,7 +29,9 @@ constexpr UBYTE kEffectVolume = 128;
 // The player's preference scales them.
 UBYTE musicVolume = kMusicVolume;
 UBYTE effectVolume = kEffectVolume;
-constexpr unsigned kBufferMs = 50;
+// Mixed ahead of the device: enough to ride out a loaded machine's stalls while a screen
+// decodes its pictures, short enough that an effect still follows its tap.
+constexpr unsigned kBufferMs = 150;
 constexpr int kMusicChannels = 4;
 constexpr int kMusicVoices = 4;
 constexpr int kEffectVoices = 1;  // one effect at a time: a new one takes the voice

@@ -1,10 +1,15 @@
 #include "TestApp.h"
 
 #include "app/Script.h"
+#include "app/StateDump.h"
 #include "gfx/FontManager.h"
 #include "support/TestContent.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -128,3 +133,59 @@ TEST_F(DialogTest, APressedButtonSinksItsLabelAndRestoresThePanelUnderIt) {
 }
 
 }  // namespace
+
+// ---- Closing the window while a game runs ------------------------------------------------
+
+class CloseQuestionTest : public DialogTest {
+protected:
+  // Closes the window while the backdrop shows and presents frames until the script ends.
+  void closeDuringTheGame(const std::string& taps) {
+    rig.app.setCloseAsksFirst(true);
+    Backdrop backdrop;
+    backdrop.draw(rig.app.getFramebuffer());
+    play(taps);
+    rig.backend.postMessage({platform::WM_DESTROY, 0, 0});
+    rig.backend.onPresent = [this] { frames.push_back(rig.backend.landscape()); };
+    for (int i = 0; i < 2000 && !script.finished(); ++i) rig.app.update(true);
+    rig.app.update(true);
+  }
+  bool askedAtSomeFrame() const {
+    return std::any_of(frames.begin(), frames.end(), [](const auto& f) { return f[20 * 320 + 160] != 0x001F; });
+  }
+  std::vector<std::vector<uint16_t>> frames;
+};
+
+// Run in a child: a close that wrongly ended the program would otherwise end the test
+// program with status 0 as if all was well.
+TEST_F(CloseQuestionTest, NoGivesThePictureAndTheGameBack) {
+  EXPECT_EXIT(
+      {
+        closeDuringTheGame("wait 100\ntap 180 45\nwait 50\n");
+        const bool asked = askedAtSomeFrame();
+        const bool pictureBack = !frames.empty() && frames.back() == std::vector<uint16_t>(kScreenPixels, 0x001F);
+        // The answer's tap is not a tap for the screen below.
+        const bool tapKept = !rig.app.getClick() && stateValues()["app.askingToClose"] == "0";
+        std::fprintf(stderr, "asked %d, picture back %d, tap kept %d\n", asked, pictureBack, tapKept);
+        std::exit(asked && pictureBack && tapKept ? 42 : 1);
+      },
+      ::testing::ExitedWithCode(42), "asked 1, picture back 1, tap kept 1");
+}
+
+TEST_F(CloseQuestionTest, YesEndsTheProgram) {
+  EXPECT_EXIT(closeDuringTheGame("wait 100\ntap 100 45\nwait 50\n"), ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(CloseQuestionTest, ASecondCloseWhileAskingEndsTheProgram) {
+  EXPECT_EXIT(closeDuringTheGame("wait 100\nclose\nwait 100\ntap 180 45\nwait 50\n"),
+              ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(CloseQuestionTest, BeforeAGameRunsACloseEndsAtOnce) {
+  EXPECT_EXIT(
+      {
+        rig.backend.postMessage({platform::WM_DESTROY, 0, 0});
+        for (int i = 0; i < 10; ++i) rig.app.update(true);
+        std::exit(7);  // not reached when the close ended the program
+      },
+      ::testing::ExitedWithCode(0), "");
+}

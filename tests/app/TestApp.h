@@ -11,9 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TestApplication : public Application {
 public:
@@ -70,3 +73,17 @@ inline platform::HeadlessOptions displayType(int type) {
   options.displayType = type;
   return options;
 }
+
+// The virtual tick at which each frame went out, to tell how long each one stayed up.
+struct PresentTimes {
+  explicit PresentTimes(platform::HeadlessPlatform& backend) {
+    backend.onPresent = [this, &backend] { ticks.push_back(backend.tickCount()); };
+  }
+  // The shortest time a frame among ticks[first .. last) stayed before the next came.
+  uint32_t shortestHold(size_t first, size_t last) const {
+    uint32_t shortest = UINT32_MAX;
+    for (size_t i = first; i + 1 < last && i + 1 < ticks.size(); ++i) shortest = std::min(shortest, ticks[i + 1] - ticks[i]);
+    return shortest;
+  }
+  std::vector<uint32_t> ticks;
+};

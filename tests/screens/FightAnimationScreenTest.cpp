@@ -114,6 +114,31 @@ TEST_F(FightAnimationScreenTest, TheSkyFightShowsItsFramesUnderTheCaption) {
   EXPECT_NE(pixelAt(shown, 160, 120), pixelAt(shown, 160, 20));
 }
 
+// A fast machine shows the sky fight at the handheld's pace, not as fast as it decodes;
+// the village fight keeps its own pace of one pixel a presented frame.
+TEST_F(FightAnimationScreenTest, TheSkyFightHoldsEachFrameAtTheHandheldsPaceTheVillageDoesNot) {
+  PresentTimes times(rig.backend);
+  // The fight alone, from its first frame to its end; not the fade that brings it in.
+  auto fightMs = [&](const char* text) {
+    String param(text);
+    ScreenManager::instance().showScreen(&screen, false, ScreenParam(&param));
+    times.ticks.clear();
+    const uint32_t start = now();
+    String next;
+    screen.run(next);
+    return now() - start;
+  };
+  const uint32_t airMs = fightMs("air:Wyrm0 vs. Wyrm3");
+  EXPECT_GE(airMs, 2000u);
+  EXPECT_LE(airMs, FightAnimationScreen::kAirFrames * (kHandheldFrameMs + 5));
+  // The tick counts whole milliseconds of a 16.7 ms virtual frame: one may read short by 1.
+  EXPECT_GE(times.shortestHold(0, times.ticks.size()), kHandheldFrameMs - 1);
+
+  const uint32_t villageMs = fightMs("grd:Wyrm1 attacks Brill");
+  EXPECT_LT(times.shortestHold(0, times.ticks.size()), kHandheldFrameMs / 2);
+  EXPECT_LT(villageMs, FightAnimationScreen::kVillageFrames * 20u);
+}
+
 TEST_F(FightAnimationScreenTest, AnEmptyCaptionLeavesTheLabelBlank) {
   EXPECT_EQ(animate("air"), FightAnimationScreen::kAirFrames);
   EXPECT_FALSE(inkIn(rig.app.getFramebuffer(), 0, 320, 0, 240));

@@ -50,6 +50,18 @@ TEST_F(FrameScreensTest, TheIntroShowsFiftyFlightFramesAndTwoLogosAndLeadsToTheS
   EXPECT_GE(now() - started, 1000u + 2 * 1500u);
 }
 
+TEST_F(FrameScreensTest, TheIntroFlightHoldsEachFrameAtTheHandheldsPace) {
+  PresentTimes times(rig.backend);
+  IntroScreen intro;
+  const uint32_t started = now();
+  run(intro);
+  ASSERT_GT(times.ticks.size(), size_t(IntroScreen::kFlightFrames));
+  // The flight: from the start to its last frame leaving the screen (the second's wait).
+  const uint32_t flightMs = times.ticks[IntroScreen::kFlightFrames] - started - 1000;
+  EXPECT_GE(flightMs, 2500u);
+  EXPECT_GE(times.shortestHold(0, IntroScreen::kFlightFrames), kHandheldFrameMs);
+}
+
 TEST_F(FrameScreensTest, APressDuringTheIntroIsTheFirstTheStartScreenSees) {
   play("wait 100\ntap 240 200\n");  // on the start button, while the intro still runs
   IntroScreen intro;

@@ -113,6 +113,21 @@ TEST_F(HatcheryScreenTest, TheLeverLaysAnEggIntoTheSelectedPlaceAndTakesItOut) {
   EXPECT_EQ(player().eggs, 0);
 }
 
+// The lever goes down at the handheld's pace before the egg is in: each of its frames
+// stays up for a pace, however fast the machine draws.
+TEST_F(HatcheryScreenTest, TheLeverMovesAtTheHandheldsPace) {
+  player().eggs = 0;
+  uint32_t laidAt = 0;
+  rig.backend.onPresent = [&] {
+    if (!laidAt && egg(2).occupied) laidAt = now();
+  };
+  const uint32_t start = now();
+  visit(tapPlace(2) + kTapLever);
+  ASSERT_TRUE(egg(2).occupied);
+  // Two taps 300 ms apart, then the lever's frames but its last.
+  EXPECT_GE(laidAt - start, 600 + (HatcheryScreen::kLeverFrames - 1) * kHandheldFrameMs);
+}
+
 TEST_F(HatcheryScreenTest, WhereTheHeatBarIsLetGoSetsTheHeatAndBelowFiveRemovesTheEgg) {
   struct Case {
     int y;

@@ -325,6 +325,24 @@ TEST_F(MageScreenTest, TheOpenShelfShowsHelpForTheTappedItem) {
   mage.visible(false, -1);
 }
 
+// The shelf slides open and shut at the handheld's pace: each width it passes through stays
+// up for a pace.
+TEST_F(MageScreenTest, TheShelfSlidesAtTheHandheldsPace) {
+  std::vector<uint32_t> changes;
+  int lastWidth = -1;
+  rig.backend.onPresent = [&] {
+    if (mage.itemPanelWidth() == lastWidth) return;
+    lastWidth = mage.itemPanelWidth();
+    changes.push_back(now());
+  };
+  stay(kSpellOnHuman, std::string(kShelfHandle) + "wait 600\n" + kShelfHandle + "wait 600\n" + kCancel);
+  mage.visible(false, -1);
+  ASSERT_GE(changes.size(), 8u);  // closed, opening ..., open, closing ..., closed
+  // The tick counts whole milliseconds of a 16.7 ms virtual frame: one may read short by 1.
+  for (size_t i = 1; i + 1 < changes.size(); ++i)
+    EXPECT_GE(changes[i + 1] - changes[i], kHandheldFrameMs - 1) << "width change " << i;
+}
+
 TEST_F(MageScreenTest, HelpClosesOnItsButtonOnAnEmptyPlaceAndWithTheShelf) {
   const std::string open = std::string(kShelfHandle) + "tap 10 20\nwait 300\n";
   stay(kSpellOnHuman, open + "tap 305 10\nwait 300\n" + kCancel);

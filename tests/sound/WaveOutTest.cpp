@@ -1,5 +1,5 @@
 // The desktop output: the sound system mixes in the pump and keeps the platform's audio
-// queue about 50 ms ahead of the device.
+// queue about 150 ms ahead of the device.
 #include "sound/Sound.h"
 
 #include "SoundData.h"
@@ -12,8 +12,9 @@
 
 namespace {
 
-// 50 ms at 11025 Hz, mono, 16-bit: 551 whole frames.
-constexpr size_t kTargetBytes = 551 * 2;
+// 150 ms at 11025 Hz, mono, 16-bit: 1653 whole frames, enough to ride out a stall of a
+// loaded machine while a screen decodes its pictures.
+constexpr size_t kTargetBytes = 1653 * 2;
 
 // A headless platform with an audio device that plays only when the test says so.
 class AudioPlatform : public platform::HeadlessPlatform {
@@ -86,7 +87,7 @@ TEST_F(WaveOutTest, TheDeviceOpensAtTheMixersRateInMono) {
   EXPECT_FALSE(device.open);  // ending the sound system gives the device back
 }
 
-TEST_F(WaveOutTest, EachUpdateTopsTheQueueUpToFiftyMillisecondsAndNoMore) {
+TEST_F(WaveOutTest, EachUpdateTopsTheQueueUpToAHundredAndFiftyMillisecondsAndNoMore) {
   Sound& sound = start();
   ASSERT_TRUE(sound.ok()) << startErr;
   sound.update();

@@ -60,13 +60,24 @@ bool SdlAudio::open(int rate, int channels) {
     return false;
   }
   device_ = device;
+  fed_ = false;
+  paused_ = false;
   SDL_PauseAudioDevice(device_, 0);
   return true;
 }
 
 void SdlAudio::queue(const void* samples, size_t bytes) {
   if (device_ == 0 || bytes == 0) return;
+  // An empty queue after the first feed, while playing, is a gap the player heard.
+  if (fed_ && !paused_ && SDL_GetQueuedAudioSize(device_) == 0) ++underruns_;
+  fed_ = true;
   SDL_QueueAudio(device_, samples, Uint32(bytes));
+}
+
+void SdlAudio::setPaused(bool paused) {
+  if (device_ == 0 || paused == paused_) return;
+  paused_ = paused;
+  SDL_PauseAudioDevice(device_, paused ? 1 : 0);
 }
 
 size_t SdlAudio::queuedBytes() const { return device_ ? SDL_GetQueuedAudioSize(device_) : 0; }
@@ -74,6 +85,11 @@ size_t SdlAudio::queuedBytes() const { return device_ ? SDL_GetQueuedAudioSize(d
 // After SDL_Quit (the program's exit clean-up) the device is gone already.
 void SdlAudio::close() {
   if (device_ == 0) return;
+  if (underruns_ > 0) {
+    std::fprintf(stderr, "nupavane: the sound ran dry %u time%s\n", underruns_, underruns_ == 1 ? "" : "s");
+    std::fflush(stderr);
+    underruns_ = 0;
+  }
   if (SDL_WasInit(SDL_INIT_AUDIO)) {
     SDL_CloseAudioDevice(device_);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -27,11 +27,19 @@ public:
   // Bytes queued and not yet played; 0 while closed.
   size_t queuedBytes() const;
 
-  // Stops the device and drops what is queued.
+  // Stops the device and drops what is queued; says how often the sound ran dry, if it did.
   void close();
+
+  // Holds the device still (minimised window) and lets it go on where it stopped.
+  void setPaused(bool paused);
+  // How often the device had played everything and the mixer had to begin again.
+  unsigned underruns() const { return underruns_; }
 
 private:
   uint32_t device_ = 0;
+  bool fed_ = false;     // something was queued since the device opened or resumed
+  bool paused_ = false;
+  unsigned underruns_ = 0;
 };
 
 }  // namespace platform

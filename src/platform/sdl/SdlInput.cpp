@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlInput.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 
 namespace platform::sdl {
@@ -9,6 +10,7 @@ namespace {
 
 constexpr int kKeyboard = 0;
 constexpr int kPad = 1;
+constexpr int kWheel = 2;
 
 void post(std::deque<WindowMessage>& queue, uint32_t message, uint32_t wParam, uint32_t lParam) {
   queue.push_back(WindowMessage{message, wParam, lParam});
@@ -39,14 +41,28 @@ WindowRequest InputTranslator::translate(const SDL_Event& event, std::deque<Wind
     case SDL_KEYUP:
       return translateKey(event.key, queue);
     case SDL_MOUSEBUTTONDOWN:
-      if (event.button.button == SDL_BUTTON_LEFT) pressStylus(event.button.x, event.button.y, queue);
+      if (event.button.which == SDL_TOUCH_MOUSEID) return WindowRequest::None;
+      if (pointerShown_) pointerMoved_ = true;
+      pointerShown_ = false;
+      if (event.button.button == SDL_BUTTON_LEFT && !padStylus_) pressStylus(event.button.x, event.button.y, queue);
       return WindowRequest::None;
     case SDL_MOUSEMOTION:
+      // The mouse is in use again: the pad's pointer goes.
+      if (pointerShown_ && !padStylus_) {
+        pointerShown_ = false;
+        pointerMoved_ = true;
+      }
       // A stylus does not hover: only a held button moves it.
-      if (stylusDown_) dragStylus(event.motion.x, event.motion.y, queue);
+      if (stylusDown_ && !padStylus_) dragStylus(event.motion.x, event.motion.y, queue);
       return WindowRequest::None;
     case SDL_MOUSEBUTTONUP:
-      if (event.button.button == SDL_BUTTON_LEFT) liftStylus(queue);
+      if (event.button.button == SDL_BUTTON_LEFT && !padStylus_) liftStylus(queue);
+      return WindowRequest::None;
+    case SDL_MOUSEWHEEL:
+      translateWheel(event.wheel);
+      return WindowRequest::None;
+    case SDL_CONTROLLERAXISMOTION:
+      translatePadAxis(event.caxis);
       return WindowRequest::None;
     case SDL_CONTROLLERDEVICEADDED:
       openPad(event.cdevice.which);
@@ -94,13 +110,98 @@ WindowRequest InputTranslator::translateWindowEvent(const SDL_WindowEvent& windo
     case SDL_WINDOWEVENT_MAXIMIZED:
     case SDL_WINDOWEVENT_RESTORED:
       return WindowRequest::Redraw;
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN: return WindowRequest::Minimised;
+    case SDL_WINDOWEVENT_FOCUS_LOST: return WindowRequest::Unfocused;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: return WindowRequest::Focused;
     default:
       return WindowRequest::None;
   }
 }
 
+// A notch of the wheel is a press of a direction key: up and down as the picture scrolls,
+// left and right with the horizontal wheel, or with shift held.
+void InputTranslator::translateWheel(const SDL_MouseWheelEvent& wheel) {
+  int dx = wheel.x, dy = wheel.y;
+  if (wheel.direction == SDL_MOUSEWHEEL_FLIPPED) dx = -dx, dy = -dy;
+  if (SDL_GetModState() & KMOD_SHIFT) {
+    dx = dx != 0 ? dx : -dy;
+    dy = 0;
+  }
+  auto notch = [this](Direction d, int count) {
+    for (int i = 0; i < count && int(wheelNotches_.size()) < kMaxWheelNotches; ++i)
+      wheelNotches_.push_back(physicalKeyFor(d, keys_));
+  };
+  notch(dy > 0 ? Direction::Up : Direction::Down, std::abs(dy));
+  notch(dx > 0 ? Direction::Right : Direction::Left, std::abs(dx));
+}
+
+void InputTranslator::translatePadAxis(const SDL_ControllerAxisEvent& axis) {
+  if (axis.axis == SDL_CONTROLLER_AXIS_LEFTX) stickX_ = axis.value;
+  else if (axis.axis == SDL_CONTROLLER_AXIS_LEFTY) stickY_ = axis.value;
+  else return;
+  if (!pointerShown_ && (std::abs(stickX_) > kStickDeadZone || std::abs(stickY_) > kStickDeadZone)) {
+    pointerShown_ = true;
+    pointerMoved_ = true;
+  }
+}
+
+namespace {
+// Past the dead zone, a stick's push from 0 to 1, squared so that a small push moves finely.
+double stickPush(int value) {
+  const int travel = std::abs(value) - InputTranslator::kStickDeadZone;
+  if (travel <= 0) return 0;
+  const double push = std::min(1.0, travel / double(32767 - InputTranslator::kStickDeadZone));
+  return (value < 0 ? -1 : 1) * push * push;
+}
+}  // namespace
+
+void InputTranslator::followPads(uint32_t nowMs, std::deque<WindowMessage>& queue) {
+  if (wheelHeld_) {
+    releaseKey({kWheel, 0}, queue);
+    wheelHeld_ = 0;
+  } else if (!wheelNotches_.empty()) {
+    wheelHeld_ = wheelNotches_.front();
+    wheelNotches_.pop_front();
+    pressKey({kWheel, 0}, wheelHeld_, queue);
+  }
+  // A stall (loading, a minimised window) does not fling the pointer across the picture.
+  const double seconds = std::min<uint32_t>(nowMs - lastFollowMs_, 100) / 1000.0;
+  lastFollowMs_ = nowMs;
+  const double dx = stickPush(stickX_) * kPointerSpeed * seconds;
+  const double dy = stickPush(stickY_) * kPointerSpeed * seconds;
+  if (dx == 0 && dy == 0) return;
+  const int oldX = int(pointerX_), oldY = int(pointerY_);
+  pointerX_ = std::clamp(pointerX_ + dx, 0.0, kPictureWidth - 0.001);
+  pointerY_ = std::clamp(pointerY_ + dy, 0.0, kPictureHeight - 0.001);
+  if (int(pointerX_) == oldX && int(pointerY_) == oldY) return;
+  pointerShown_ = true;
+  pointerMoved_ = true;
+  if (padStylus_) dragStylus(int(pointerX_), int(pointerY_), queue);
+}
+
+bool InputTranslator::padPointer(int& x, int& y) const {
+  if (!pointerShown_) return false;
+  x = int(pointerX_);
+  y = int(pointerY_);
+  return true;
+}
+
 void InputTranslator::translatePadButton(const SDL_ControllerButtonEvent& button,
                                          std::deque<WindowMessage>& queue) {
+  // A is the stylus, at the pointer: a tap, or a drag while held.
+  if (button.button == SDL_CONTROLLER_BUTTON_A) {
+    if (button.state == SDL_PRESSED && !stylusDown_) {
+      if (!pointerShown_) pointerMoved_ = true;
+      pointerShown_ = true;
+      padStylus_ = true;
+      pressStylus(int(pointerX_), int(pointerY_), queue);
+    } else if (button.state == SDL_RELEASED && padStylus_) {
+      padStylus_ = false;
+      liftStylus(queue);
+    }
+    return;
+  }
   const Source source{kPad, padButtonId(button.which, button.button)};
   if (button.state == SDL_RELEASED) {
     releaseKey(source, queue);
@@ -155,7 +256,6 @@ uint32_t InputTranslator::deviceKeyForPad(uint8_t button) const {
     case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return physicalKeyFor(Direction::Left, keys_);
     case SDL_CONTROLLER_BUTTON_DPAD_UP: return physicalKeyFor(Direction::Up, keys_);
     case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return physicalKeyFor(Direction::Down, keys_);
-    case SDL_CONTROLLER_BUTTON_A: return keys_.a;
     case SDL_CONTROLLER_BUTTON_B: return keys_.b;
     case SDL_CONTROLLER_BUTTON_X: return keys_.c;
     case SDL_CONTROLLER_BUTTON_START: return keys_.start;
@@ -205,6 +305,10 @@ void InputTranslator::closePad(SDL_JoystickID instance, std::deque<WindowMessage
     if (source.first == kPad && (source.second >> 8) == instance) released.push_back(source);
   }
   for (const Source& source : released) releaseKey(source, queue);
+  if (padStylus_) {
+    padStylus_ = false;
+    liftStylus(queue);
+  }
   auto it = std::find_if(pads_.begin(), pads_.end(), [instance](auto* p) { return instanceOf(p) == instance; });
   if (it == pads_.end()) return;
   SDL_GameControllerClose(*it);

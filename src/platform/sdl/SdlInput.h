@@ -16,7 +16,7 @@
 
 namespace platform::sdl {
 
-enum class WindowRequest { None, ToggleFullscreen, Screenshot, Redraw };
+enum class WindowRequest { None, ToggleFullscreen, Screenshot, Redraw, Minimised, Unfocused, Focused };
 
 class InputTranslator {
 public:
@@ -35,6 +35,22 @@ public:
 
   bool stylusDown() const { return stylusDown_; }
 
+  // Once a pump: moves the gamepad's pointer by its left stick for the time since the last
+  // call (a drag while A is held), and lets go of a direction the mouse wheel pressed, so
+  // that every notch is one press the game sees for at least a frame.
+  void followPads(uint32_t nowMs, std::deque<WindowMessage>& queue);
+  // True once after the pad's pointer moved or appeared.
+  bool pointerMoved() { return std::exchange(pointerMoved_, false); }
+  // Where the pad's pointer is, in picture pixels; false while the mouse is in use.
+  bool padPointer(int& x, int& y) const;
+
+  // The pointer moves this many picture pixels a second with the stick pushed all the way.
+  static constexpr double kPointerSpeed = 240;
+  // Stick travel below this is the stick's own play, not the player's push.
+  static constexpr int kStickDeadZone = 8000;
+  // Notches beyond this many waiting are dropped: a flick must not scroll for seconds.
+  static constexpr int kMaxWheelNotches = 8;
+
 private:
   // A physical control that can hold a device key: the keyboard key (by key code) or a
   // button of one pad (by instance id and button).
@@ -43,6 +59,8 @@ private:
   WindowRequest translateKey(const SDL_KeyboardEvent& key, std::deque<WindowMessage>& queue);
   WindowRequest translateWindowEvent(const SDL_WindowEvent& window);
   void translatePadButton(const SDL_ControllerButtonEvent& button, std::deque<WindowMessage>& queue);
+  void translateWheel(const SDL_MouseWheelEvent& wheel);
+  void translatePadAxis(const SDL_ControllerAxisEvent& axis);
   void pressStylus(int x, int y, std::deque<WindowMessage>& queue);
   void dragStylus(int x, int y, std::deque<WindowMessage>& queue);
   void liftStylus(std::deque<WindowMessage>& queue);
@@ -66,6 +84,19 @@ private:
   std::vector<SDL_GameController*> pads_;
   bool stylusDown_ = false;
   int stylusX_ = 0, stylusY_ = 0;
+
+  // The wheel's notches not yet passed on, and the direction key one of them holds now.
+  std::deque<uint32_t> wheelNotches_;
+  uint32_t wheelHeld_ = 0;
+
+  // The pad's pointer: shown from the first push of a stick or press of A until the mouse
+  // moves; the stick's last position; the A button holding the stylus.
+  bool pointerShown_ = false;
+  bool pointerMoved_ = false;
+  double pointerX_ = kPictureWidth / 2.0, pointerY_ = kPictureHeight / 2.0;
+  int stickX_ = 0, stickY_ = 0;
+  uint32_t lastFollowMs_ = 0;
+  bool padStylus_ = false;
 };
 
 }  // namespace platform::sdl

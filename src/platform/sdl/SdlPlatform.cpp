@@ -9,7 +9,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
+#include <csignal>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -36,10 +38,22 @@ struct SdlSession {
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
+  SdlAudio* audio = nullptr;  // closed first, so that it can still say how it went
 };
 SdlSession gSession;
 
+// SIGTERM and SIGINT end the game at once, through the exit clean-up, without the
+// question a window's close asks: the handler only notes it, the pump ends the game. A game
+// that no longer pumps (its display hung) is ended by the alarm's default action instead.
+constexpr unsigned kPumpGraceSeconds = 3;
+volatile std::sig_atomic_t gTerminate = 0;
+void noteTermination(int) {
+  gTerminate = 1;
+  alarm(kPumpGraceSeconds);
+}
+
 void endSdlSession() {
+  if (gSession.audio) gSession.audio->close();
   if (gSession.texture) SDL_DestroyTexture(gSession.texture);
   if (gSession.renderer) SDL_DestroyRenderer(gSession.renderer);
   if (gSession.window) SDL_DestroyWindow(gSession.window);
@@ -130,9 +144,11 @@ public:
       : options_(options), pacer_(options.fps), input_(kDeviceKeys),
         panel_(kPanelBytes, 0), shown_(kPanelBytes, 0), picture_(size_t(kPictureWidth) * kPictureHeight) {
     input_.openPresentPads();
+    gSession.audio = &audio_;
   }
 
   ~SdlPlatform() override {
+    if (gSession.audio == &audio_) gSession.audio = nullptr;
     // After the exit handler SDL is gone, and with it the pads.
     if (gSession.started) input_.closePads();
     endSdlSession();
@@ -160,6 +176,9 @@ public:
     SDL_PumpEvents();
     SDL_Event event;
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) handle(event);
+    if (gTerminate) postMessage({WM_QUIT, 0, 0});
+    input_.followPads(SDL_GetTicks(), queue_);
+    if (input_.pointerMoved()) redrawDue_ = true;
   }
 
   bool nextMessage(WindowMessage& out) override {
@@ -176,6 +195,8 @@ public:
 
   uint8_t* beginDraw() override { return panel_.data(); }
   void endDraw() override;
+
+  void setWindowIcon(const uint16_t* pixels, int width, int height, uint16_t key) override;
 
   void setTaskBarVisible(bool shown) override { taskBarVisible_ = shown; }
   bool taskBarVisible() const override { return taskBarVisible_; }
@@ -207,6 +228,10 @@ public:
 private:
   void handle(const SDL_Event& event);
   void present();
+  void drawPadPointer();
+  bool held() const { return minimised_ || (unfocused_ && options_.pauseWhenUnfocused); }
+  void holdWhileAway();
+  void updatePause();
   void toggleFullscreen();
   void takeNumberedScreenshot();
   std::string nextScreenshotPath();
@@ -222,6 +247,8 @@ private:
   std::vector<uint16_t> picture_; // landscape conversion scratch
   bool redrawDue_ = true;
   bool fullscreen_ = false;
+  bool minimised_ = false;
+  bool unfocused_ = false;
   bool taskBarVisible_ = true;
   bool lockComplained_ = false;
   int nextShot_ = 0;
@@ -247,9 +274,13 @@ bool SdlPlatform::createWindow(const char* /*className*/, int width, int height)
     std::cerr << "cannot open the window: " << SDL_GetError() << std::endl;
     return false;
   }
-  SDL_SetWindowMinimumSize(gSession.window, kPictureWidth, kPictureHeight);
-  gSession.renderer = SDL_CreateRenderer(gSession.window, -1, 0);
+  // Presented on the display's refresh when the driver offers it, so a frame never tears;
+  // the pacer still decides when a frame goes out.
+  gSession.renderer = SDL_CreateRenderer(gSession.window, -1, SDL_RENDERER_PRESENTVSYNC);
+  if (!gSession.renderer) gSession.renderer = SDL_CreateRenderer(gSession.window, -1, 0);
   if (!gSession.renderer) gSession.renderer = SDL_CreateRenderer(gSession.window, -1, SDL_RENDERER_SOFTWARE);
+  // Set after the renderer: making one may give the window a new surface and lose it.
+  SDL_SetWindowMinimumSize(gSession.window, kPictureWidth, kPictureHeight);
   if (gSession.renderer) {
     // Whole pixels only, letterboxed: a fractional scale loses a row or a column.
     SDL_RenderSetLogicalSize(gSession.renderer, kPictureWidth, kPictureHeight);
@@ -269,7 +300,29 @@ bool SdlPlatform::createWindow(const char* /*className*/, int width, int height)
   return true;
 }
 
+void SdlPlatform::setWindowIcon(const uint16_t* pixels, int width, int height, uint16_t key) {
+  if (!gSession.window || !pixels || width <= 0 || height <= 0) return;
+  SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGBA32);
+  if (!icon) return;
+  for (int y = 0; y < height; ++y) {
+    auto* row = static_cast<uint8_t*>(icon->pixels) + size_t(y) * size_t(icon->pitch);
+    for (int x = 0; x < width; ++x) {
+      const uint16_t p = pixels[size_t(y) * size_t(width) + size_t(x)];
+      uint8_t* out = row + 4 * x;
+      out[0] = uint8_t((p >> 11 & 0x1F) * 255 / 31);
+      out[1] = uint8_t((p >> 5 & 0x3F) * 255 / 63);
+      out[2] = uint8_t((p & 0x1F) * 255 / 31);
+      out[3] = p == key ? 0 : 255;
+    }
+  }
+  SDL_SetWindowIcon(gSession.window, icon);
+  SDL_FreeSurface(icon);
+}
+
 void SdlPlatform::endDraw() {
+  // Minimised (or, unless the player said otherwise, behind another window) the game holds
+  // still here, between two of its frames, until the window comes back.
+  if (held()) holdWhileAway();
   // Paced whether or not anything changed: a loop that waits for the stylus by drawing
   // the same frame again and again sleeps here.
   pacer_.waitForSlot();
@@ -285,6 +338,7 @@ void SdlPlatform::present() {
   SDL_SetRenderDrawColor(gSession.renderer, 0, 0, 0, 255);
   SDL_RenderClear(gSession.renderer);
   SDL_RenderCopy(gSession.renderer, gSession.texture, nullptr, nullptr);
+  drawPadPointer();
   SDL_RenderPresent(gSession.renderer);
   std::memcpy(shown_.data(), panel_.data(), kPanelBytes);
   redrawDue_ = false;
@@ -295,8 +349,48 @@ void SdlPlatform::handle(const SDL_Event& event) {
     case sdl::WindowRequest::ToggleFullscreen: toggleFullscreen(); break;
     case sdl::WindowRequest::Screenshot: takeNumberedScreenshot(); break;
     case sdl::WindowRequest::Redraw: redrawDue_ = true; break;
+    case sdl::WindowRequest::Minimised: minimised_ = true; break;
+    case sdl::WindowRequest::Unfocused: unfocused_ = true; break;
+    case sdl::WindowRequest::Focused: unfocused_ = false; break;
     case sdl::WindowRequest::None: break;
   }
+  // Restored from the task bar: shown again, and focused or not as it comes.
+  if (event.type == SDL_WINDOWEVENT &&
+      (event.window.event == SDL_WINDOWEVENT_RESTORED || event.window.event == SDL_WINDOWEVENT_SHOWN ||
+       event.window.event == SDL_WINDOWEVENT_MAXIMIZED)) {
+    minimised_ = false;
+  }
+  // A click or a key in the window is the player back at it, even where no window manager
+  // hands the focus back.
+  if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN) unfocused_ = false;
+  updatePause();
+}
+
+void SdlPlatform::updatePause() { audio_.setPaused(held()); }
+
+// Sleeps on the event queue, presenting nothing, until the window is back or the game must
+// end (a close or a signal: the game handles those itself, so they end the hold).
+void SdlPlatform::holdWhileAway() {
+  while (held() && !gTerminate) {
+    const bool closing = std::any_of(queue_.begin(), queue_.end(), [](const WindowMessage& m) {
+      return m.message == WM_DESTROY || m.message == WM_QUIT;
+    });
+    if (closing) return;
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, 250) == 1) handle(event);
+  }
+  redrawDue_ = true;
+}
+
+// The gamepad's pointer, over the picture and never in the panel: a small arrow in the
+// picture's own pixels, white with a black edge so it shows on any screen.
+void SdlPlatform::drawPadPointer() {
+  int x = 0, y = 0;
+  if (!input_.padPointer(x, y)) return;
+  SDL_SetRenderDrawColor(gSession.renderer, 0, 0, 0, 255);
+  for (int row = 0; row < 9; ++row) SDL_RenderDrawLine(gSession.renderer, x - 1, y + row - 1, x + row / 2 + 1, y + row - 1);
+  SDL_SetRenderDrawColor(gSession.renderer, 255, 255, 255, 255);
+  for (int row = 0; row < 7; ++row) SDL_RenderDrawLine(gSession.renderer, x, y + row, x + row / 2, y + row);
 }
 
 void SdlPlatform::toggleFullscreen() {
@@ -351,9 +445,11 @@ std::unique_ptr<Platform> createDesktopPlatform(const DesktopOptions& options, s
     return nullptr;
   }
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-  // SIGTERM and SIGINT keep their default: they end the game whatever it is doing, also
-  // when it no longer pumps SDL's queue, and files beside the program are replaced whole.
+  // SDL would turn the signals into a window close, which asks first during a game: they
+  // end the game through the exit clean-up instead (noteTermination).
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  std::signal(SIGTERM, noteTermination);
+  std::signal(SIGINT, noteTermination);
   const bool driverAsked = std::getenv("SDL_VIDEODRIVER") != nullptr;
   // Outside a Wayland session only X can show the window: SDL is not let try the others,
   // which would print their own complaints or fall back to showing nothing.
