@@ -13,11 +13,13 @@ play=(
   libcairo2-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
 )
 # The tests, the benchmarks, the fuzz targets (clang), the reference decoders
-# (ImageMagick) and the checks of an installation's launcher entry, metainfo and manual.
+# (ImageMagick), the checks of an installation's launcher entry, metainfo and manual, and
+# the desktop checks in a virtual display driven as a person would (Xvfb, xdotool).
 test=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev imagemagick
   desktop-file-utils appstream groff-base
+  xvfb xauth xdotool
 )
 case $purpose in
   play) packages=("${play[@]}") ;;

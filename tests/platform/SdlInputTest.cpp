@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
+#include <string>
 #include <vector>
 
 namespace {
@@ -37,6 +39,28 @@ protected:
     event.cbutton.button = Uint8(which);
     event.cbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
     input.translate(event, queue);
+  }
+  void press(SDL_Keycode code) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = code;
+    event.key.state = SDL_PRESSED;
+    input.translate(event, queue);
+  }
+  // The device key a press of `code` sends; 0 for none.
+  uint32_t sentBy(SDL_Keycode code) {
+    queue.clear();
+    press(code);
+    uint32_t sent = 0;
+    for (const WindowMessage& m : queue)
+      if (m.message == platform::WM_KEYDOWN) sent = m.wParam;
+    SDL_Event up{};
+    up.type = SDL_KEYUP;
+    up.key.keysym.sym = code;
+    up.key.state = SDL_RELEASED;
+    input.translate(up, queue);
+    queue.clear();
+    return sent;
   }
   void mouseMotion(int x, int y) {
     SDL_Event event{};
@@ -163,6 +187,30 @@ TEST_F(SdlInputTest, TheDpadSendsDirectionKeysAndANoKey) {
   queue.clear();
   button(SDL_CONTROLLER_BUTTON_A, true);
   for (const WindowMessage& m : queue) EXPECT_NE(m.message, platform::WM_KEYDOWN);
+}
+
+// The preferences' keys: a bound key sends its handheld key, the default key of a rebound
+// handheld key sends nothing, the keys left alone keep their defaults, and a name no desktop
+// key has is handed back with its handheld key left on its default.
+TEST_F(SdlInputTest, BoundKeysReplaceTheDefaultsOfTheirHandheldKeys) {
+  std::array<std::string, platform::kHandheldKeyCount> names;
+  names[size_t(platform::HandheldKey::Up)] = "W";
+  names[size_t(platform::HandheldKey::Start)] = "Space";
+  names[size_t(platform::HandheldKey::Left)] = "No Such Key";
+  const std::vector<std::string> unknown = input.bindKeys(names);
+  ASSERT_EQ(unknown, std::vector<std::string>{"No Such Key"});
+
+  EXPECT_EQ(sentBy(SDLK_w), key(platform::Direction::Up));
+  EXPECT_EQ(sentBy(SDLK_UP), 0u);
+  EXPECT_EQ(sentBy(SDLK_SPACE), platform::kDeviceKeys.start);
+  EXPECT_EQ(sentBy(SDLK_RETURN), 0u);
+  EXPECT_EQ(sentBy(SDLK_LEFT), key(platform::Direction::Left));
+  EXPECT_EQ(sentBy(SDLK_DOWN), key(platform::Direction::Down));
+  EXPECT_EQ(sentBy(SDLK_z), platform::kDeviceKeys.a);
+
+  input.bindKeys({});
+  EXPECT_EQ(sentBy(SDLK_UP), key(platform::Direction::Up));
+  EXPECT_EQ(sentBy(SDLK_w), 0u);
 }
 
 }  // namespace

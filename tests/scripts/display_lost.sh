@@ -32,7 +32,7 @@ ends_within() {
 
 # run_game NAME: starts the game on the display and waits for its window.
 run_game() {
-  "$program" --no-sound --script "$work/script" 2>"$work/$1.err" &
+  "$program" --no-sound --seed 1 --script "$work/script" 2>"$work/$1.err" &
   game=$!
   if ! wait_for 60 window_shown; then
     echo "$1: the game's window never appeared:"; cat "$work/$1.err"; return 1

@@ -234,20 +234,60 @@ void InputTranslator::liftStylus(std::deque<WindowMessage>& queue) {
   post(queue, WM_LBUTTONUP, 0, landscapeToLParam(stylusX_, stylusY_));
 }
 
-uint32_t InputTranslator::deviceKeyForKeyboard(SDL_Keycode key) const {
-  // The device lies on its side: the arrows name directions of the landscape picture.
-  switch (key) {
-    case SDLK_RIGHT: return physicalKeyFor(Direction::Right, keys_);
-    case SDLK_LEFT: return physicalKeyFor(Direction::Left, keys_);
-    case SDLK_UP: return physicalKeyFor(Direction::Up, keys_);
-    case SDLK_DOWN: return physicalKeyFor(Direction::Down, keys_);
-    case SDLK_z: return keys_.a;
-    case SDLK_x: return keys_.b;
-    case SDLK_c: return keys_.c;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER: return keys_.start;
-    default: return 0;
+std::vector<std::string> InputTranslator::bindKeys(const std::array<std::string, kHandheldKeyCount>& names) {
+  std::vector<std::string> unknown;
+  for (int k = 0; k < kHandheldKeyCount; ++k) {
+    bound_[k] = SDLK_UNKNOWN;
+    if (names[k].empty()) continue;
+    const SDL_Keycode code = SDL_GetKeyFromName(names[k].c_str());
+    if (code == SDLK_UNKNOWN) unknown.push_back(names[k]);
+    bound_[k] = code;
   }
+  return unknown;
+}
+
+uint32_t InputTranslator::deviceKeyFor(HandheldKey key) const {
+  switch (key) {
+    case HandheldKey::Up: return physicalKeyFor(Direction::Up, keys_);
+    case HandheldKey::Down: return physicalKeyFor(Direction::Down, keys_);
+    case HandheldKey::Left: return physicalKeyFor(Direction::Left, keys_);
+    case HandheldKey::Right: return physicalKeyFor(Direction::Right, keys_);
+    case HandheldKey::A: return keys_.a;
+    case HandheldKey::B: return keys_.b;
+    case HandheldKey::C: return keys_.c;
+    case HandheldKey::Start: return keys_.start;
+  }
+  return 0;
+}
+
+namespace {
+
+// The default desktop key of each handheld key; -1 for a key that stands for none. The
+// device lies on its side: the arrows name directions of the landscape picture.
+int defaultHandheldKey(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_UP: return int(HandheldKey::Up);
+    case SDLK_DOWN: return int(HandheldKey::Down);
+    case SDLK_LEFT: return int(HandheldKey::Left);
+    case SDLK_RIGHT: return int(HandheldKey::Right);
+    case SDLK_z: return int(HandheldKey::A);
+    case SDLK_x: return int(HandheldKey::B);
+    case SDLK_c: return int(HandheldKey::C);
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return int(HandheldKey::Start);
+    default: return -1;
+  }
+}
+
+}  // namespace
+
+uint32_t InputTranslator::deviceKeyForKeyboard(SDL_Keycode key) const {
+  for (int k = 0; k < kHandheldKeyCount; ++k)
+    if (bound_[k] != SDLK_UNKNOWN && bound_[k] == key) return deviceKeyFor(HandheldKey(k));
+  const int k = defaultHandheldKey(key);
+  // A handheld key the player bound elsewhere no longer answers to its default.
+  if (k < 0 || bound_[k] != SDLK_UNKNOWN) return 0;
+  return deviceKeyFor(HandheldKey(k));
 }
 
 uint32_t InputTranslator::deviceKeyForPad(uint8_t button) const {

@@ -4,13 +4,16 @@
 // events that need a redraw come back as a request instead of a message.
 #pragma once
 
+#include "platform/DesktopPreferences.h"
 #include "platform/Platform.h"
 
 #include <SDL.h>
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -34,6 +37,11 @@ public:
   void closePads();
 
   bool stylusDown() const { return stylusDown_; }
+
+  // The player's own desktop keys for the handheld's keys, by SDL key name (indexed by
+  // HandheldKey; empty keeps the default). A bound key replaces the default one; the names
+  // SDL does not know come back, and their keys keep their defaults.
+  std::vector<std::string> bindKeys(const std::array<std::string, kHandheldKeyCount>& names);
 
   // Once a pump: moves the gamepad's pointer by its left stick for the time since the last
   // call (a drag while A is held), and lets go of a direction the mouse wheel pressed, so
@@ -68,6 +76,7 @@ private:
   // The device key a keyboard key or a pad button stands for; 0 for none.
   uint32_t deviceKeyForKeyboard(SDL_Keycode key) const;
   uint32_t deviceKeyForPad(uint8_t button) const;
+  uint32_t deviceKeyFor(HandheldKey key) const;
 
   // Key down for the first source holding a device key, key up when the last lets go,
   // so that two controls on one key (Return and keypad Enter, arrow and D-pad) never
@@ -80,6 +89,7 @@ private:
   void closePad(SDL_JoystickID instance, std::deque<WindowMessage>& queue);
 
   KeyList keys_;
+  std::array<SDL_Keycode, kHandheldKeyCount> bound_{};  // SDLK_UNKNOWN: the default key
   std::map<Source, uint32_t> held_;
   std::vector<SDL_GameController*> pads_;
   bool stylusDown_ = false;

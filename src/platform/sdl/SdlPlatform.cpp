@@ -144,6 +144,9 @@ public:
       : options_(options), pacer_(options.fps), input_(kDeviceKeys),
         panel_(kPanelBytes, 0), shown_(kPanelBytes, 0), picture_(size_t(kPictureWidth) * kPictureHeight) {
     input_.openPresentPads();
+    for (const std::string& name : input_.bindKeys(options.keys))
+      std::fprintf(stderr, "nupavane: no desktop key is named '%s'; its handheld key keeps its default\n", name.c_str());
+    std::fflush(stderr);
     gSession.audio = &audio_;
   }
 
