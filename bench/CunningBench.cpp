@@ -2,6 +2,7 @@
 // dealer, taxes, hatchery, orders) on the game's own land, in games that have grown to
 // many dragons and villages. The budget is a millisecond.
 #include "core/Random.h"
+#include "support/RealLand.h"
 #include "players/CunningRuler.h"
 #include "players/PlayerManager.h"
 #include "players/TalismanNews.h"
@@ -14,27 +15,13 @@
 
 namespace {
 
-std::string readLand() {
-  std::string text;
-  if (std::FILE* file = std::fopen(NUPAVANE_SOURCE_DIR "/data/country.xml", "rb")) {
-    char chunk[4096];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-    std::fclose(file);
-  }
-  return text;
-}
-
-CountryManager& newGame(const std::string& text) {
-  CountryManager& land = CountryManager::install(CountryManager::fromXml(text.data(), text.size()));
-  // Marked human, so that their own months leave the turn to the benchmark's loop.
-  PlayerManager::startGame({HumanPlayer, HumanPlayer, HumanPlayer});
-  return land;
-}
+// Marked human, so that their own months leave the turn to the benchmark's loop.
+CountryManager& newGame(const std::string& text) { return newGameOn(text, {HumanPlayer, HumanPlayer, HumanPlayer}); }
 
 // Months with three cunning rulers: each month's three turns are timed, the rest of the
 // month (the rulers' upkeep, the land's month) is not.
 void cunningTurn(benchmark::State& state) {
-  const std::string text = readLand();
+  const std::string text = readRealLand();
   if (text.empty()) {
     state.SkipWithError("data/country.xml cannot be read");
     return;

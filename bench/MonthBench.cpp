@@ -1,6 +1,7 @@
 // What a month-end costs: the land's month on the game's own land with three computer
 // rulers, each month after the rulers' own months (which place the computers' orders).
 #include "core/Random.h"
+#include "support/RealLand.h"
 #include "players/PlayerManager.h"
 #include "world/CountryManager.h"
 
@@ -11,28 +12,16 @@
 
 namespace {
 
-std::string readLand() {
-  std::string text;
-  if (std::FILE* file = std::fopen(NUPAVANE_SOURCE_DIR "/data/country.xml", "rb")) {
-    char chunk[4096];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-    std::fclose(file);
-  }
-  return text;
-}
-
 // A new game on the land: its first wars, three computer rulers.
 CountryManager& newGame(const std::string& text) {
-  CountryManager& land = CountryManager::install(CountryManager::fromXml(text.data(), text.size()));
-  PlayerManager::startGame({ComputerPlayer, ComputerPlayer, ComputerPlayer});
-  return land;
+  return newGameOn(text, {ComputerPlayer, ComputerPlayer, ComputerPlayer});
 }
 
 // Games last 36 months here, before old age and fights have emptied the rulers' lairs.
 constexpr int kMonthsPerGame = 36;
 
 void processMonth(benchmark::State& state) {
-  const std::string text = readLand();
+  const std::string text = readRealLand();
   if (text.empty()) {
     state.SkipWithError("data/country.xml cannot be read");
     return;

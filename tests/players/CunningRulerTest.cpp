@@ -1,6 +1,7 @@
 // The cunning computer ruler: the rules its turn must never break, over whole games on the
 // game's own land, and what it may know of the talisman (only what the reports told).
 #include "core/Random.h"
+#include "support/RealLand.h"
 #include "players/ComputerKind.h"
 #include "players/CunningRuler.h"
 #include "players/ItemManager.h"
@@ -18,23 +19,9 @@
 
 namespace {
 
-std::string readLand() {
-  std::string text;
-  if (std::FILE* file = std::fopen(NUPAVANE_SOURCE_DIR "/data/country.xml", "rb")) {
-    char chunk[4096];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-    std::fclose(file);
-  }
-  return text;
-}
-
 // A new game on the real land. The rulers are marked human so that their own month does
 // not move for them: each test calls the cunning turn itself, where it can watch it.
-CountryManager& newGame(const std::string& text) {
-  CountryManager& land = CountryManager::install(CountryManager::fromXml(text.data(), text.size()));
-  PlayerManager::startGame({HumanPlayer, HumanPlayer, HumanPlayer});
-  return land;
-}
+CountryManager& newGame(const std::string& text) { return newGameOn(text, {HumanPlayer, HumanPlayer, HumanPlayer}); }
 
 struct Snapshot {
   std::array<std::array<CellOrder, 3>, CountryManager::kCells> orders{};
@@ -115,7 +102,7 @@ void checkTurn(int p, const Snapshot& before, CountryManager& land, int month) {
 }
 
 TEST(CunningRulerTest, ItsTurnsKeepEveryRuleOverWholeGames) {
-  const std::string text = readLand();
+  const std::string text = readRealLand();
   ASSERT_FALSE(text.empty());
   int talismans = 0;
   int ordersSeen = 0;
@@ -152,7 +139,7 @@ TEST(CunningRulerTest, ItsTurnsKeepEveryRuleOverWholeGames) {
 // Where the parts lie is not on any screen: moving them to other villages changes nothing
 // the ruler does until a report tells of one.
 TEST(CunningRulerTest, DoesNotSeeWhereThePartsLie) {
-  const std::string text = readLand();
+  const std::string text = readRealLand();
   ASSERT_FALSE(text.empty());
   auto play = [&](bool moveParts, std::vector<Snapshot>& turns) {
     seedRandom(5);
@@ -196,7 +183,7 @@ TEST(CunningRulerTest, DoesNotSeeWhereThePartsLie) {
 class CunningTurnTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    text_ = readLand();
+    text_ = readRealLand();
     ASSERT_FALSE(text_.empty());
     seedRandom(9);
     land_ = &newGame(text_);
