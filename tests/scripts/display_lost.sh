@@ -16,8 +16,10 @@ work=$(mktemp -d)
 game=
 trap 'kill -KILL $game $XVFB_PID 2>/dev/null; rm -rf "$work"' EXIT
 trap 'exit 1' INT TERM
-# Answers the new-game questions, then waits on the intro far longer than the check runs.
-printf 'wait 200\ntap 223 47\nwait 200\ntap 73 87\nwait 600000\n' >"$work/script"
+# Answers the new-game questions and says when the intro runs (the start-up's loading lines
+# are said by then), then waits on it far longer than the check runs.
+printf 'wait 500\ntap 223 47\nwait 1500\ntap 73 87\nuntil INTRO 60000\nstate %s\nwait 600000\n' \
+  "$work/ready" >"$work/script"
 fail=0
 
 # ends_within SECONDS: the game's process has ended by then; its status is in $status.
@@ -30,14 +32,20 @@ ends_within() {
   return 1
 }
 
-# run_game NAME: starts the game on the display and waits for its window.
+# run_game NAME: starts the game on the display and waits for its window and its intro;
+# what it says from then on goes to NAME.said.
 run_game() {
+  rm -f "$work/ready"
   "$program" --no-sound --seed 1 --script "$work/script" 2>"$work/$1.err" &
   game=$!
-  if ! wait_for 60 window_shown; then
-    echo "$1: the game's window never appeared:"; cat "$work/$1.err"; return 1
+  if ! wait_for 60 window_shown || ! wait_for 60 test -e "$work/ready"; then
+    echo "$1: the game's window or its intro never appeared:"; cat "$work/$1.err"; return 1
   fi
+  said_from=$(wc -c <"$work/$1.err")
 }
+
+# said NAME: what the game said after its intro came up.
+said() { tail -c +$((said_from + 1)) "$work/$1.err"; }
 
 start_xvfb || exit 1
 if run_game term; then
@@ -58,8 +66,8 @@ if run_game lost; then
     fail=1
   else
     if [[ $status -ne 1 ]]; then echo "lost: ended with $status, expected 1"; fail=1; fi
-    if [[ $(grep -c . "$work/lost.err") -ne 1 ]] || ! grep -q "display $DISPLAY went away" "$work/lost.err"; then
-      echo "lost: expected one line naming $DISPLAY, said:"; cat "$work/lost.err"; fail=1
+    if [[ $(said lost | grep -c .) -ne 1 ]] || ! said lost | grep -q "display $DISPLAY went away"; then
+      echo "lost: expected one line naming $DISPLAY, said:"; said lost; fail=1
     fi
   fi
 else
