@@ -293,8 +293,7 @@ TEST_F(GameSaveTest, AGameAtTheBoundsLoads) {
   const Bytes file = save(kMostCount);
   int32_t round = 0;
   ASSERT_EQ(load(file, round), LoadResult::Loaded);
-  EXPECT_EQ(round, kMostCount);
-  EXPECT_EQ(save(round), file);
+  EXPECT_EQ(save(round), file);  // the round too
 }
 
 // Games saved while dead dragons kept their posts: a guard that died of old age left the
