@@ -20,7 +20,8 @@ TEST(PreferencesTest, EveryPreferenceIsRead) {
   const Preferences p = parsed(
       "# mine\r\n"
       "\n"
-      "  scale =  5  \r\n"
+      "scale = 2\n"
+      "  scale =  5  \r\n"  // the last line of a key wins
       "fullscreen = yes\n"
       "pause-when-unfocused=no\n"
       "music-volume = 0\n"
@@ -39,18 +40,9 @@ TEST(PreferencesTest, EveryPreferenceIsRead) {
   EXPECT_EQ(parsed("computer = classic").computer, ComputerKind::Classic);
 }
 
-TEST(PreferencesTest, AnEmptyFileKeepsTheDefaults) {
-  const Preferences p = parsed("");
-  const platform::DesktopPreferences defaults;
-  EXPECT_EQ(p.desktop.scale, defaults.scale);
-  EXPECT_EQ(p.desktop.fullscreen, defaults.fullscreen);
-  EXPECT_TRUE(p.desktop.pauseWhenUnfocused);
-  EXPECT_EQ(p.desktop.keys, defaults.keys);
-  EXPECT_FALSE(p.computer.has_value()) << "the game's own default is not decided here";
-}
-
 // A line not understood is named with its number, and the preference keeps its value
-// (the default, or what an earlier line said).
+// (the default, or what an earlier line said); the game's own choice of computer is not
+// decided here.
 TEST(PreferencesTest, LinesNotUnderstoodAreNamedAndChangeNothing) {
   struct Case {
     const char* line;
@@ -77,14 +69,11 @@ TEST(PreferencesTest, LinesNotUnderstoodAreNamedAndChangeNothing) {
     EXPECT_EQ(said[0], std::string("4: ") + c.complaint);
     EXPECT_EQ(p.desktop.scale, 2) << c.line;
     EXPECT_FALSE(p.desktop.fullscreen) << c.line;
+    EXPECT_TRUE(p.desktop.pauseWhenUnfocused) << c.line;
     EXPECT_EQ(p.desktop.musicVolume, 100) << c.line;
     EXPECT_EQ(p.desktop.keys[size_t(HandheldKey::Start)], "Space") << c.line;
     EXPECT_FALSE(p.computer.has_value()) << c.line;
   }
-}
-
-TEST(PreferencesTest, TheLastLineOfAKeyWins) {
-  EXPECT_EQ(parsed("scale = 2\nscale = 4\n").desktop.scale, 4);
 }
 
 TEST(PreferencesTest, OptionsWinOverThePreferences) {
@@ -105,21 +94,6 @@ TEST(PreferencesTest, OptionsWinOverThePreferences) {
   file.fullscreen = false;
   EXPECT_TRUE(with({"--fullscreen"}).fullscreen);
   EXPECT_FALSE(with({"--fullscreen", "--windowed"}).fullscreen) << "the last option counts";
-}
-
-TEST(PreferencesTest, FolderOptionsNeedAFolder) {
-  const char* given[] = {"nupavane", "--data-dir", "/a", "--save-dir", "b"};
-  Options options;
-  std::string error;
-  ASSERT_TRUE(parseOptions(5, given, options, error)) << error;
-  EXPECT_EQ(options.dataDir, "/a");
-  EXPECT_EQ(options.saveDir, "b");
-  const char* empty[] = {"nupavane", "--save-dir", ""};
-  EXPECT_FALSE(parseOptions(3, empty, options, error));
-  EXPECT_EQ(error, "--save-dir needs a folder");
-  const char* missing[] = {"nupavane", "--data-dir"};
-  EXPECT_FALSE(parseOptions(2, missing, options, error));
-  EXPECT_EQ(error, "--data-dir needs a value");
 }
 
 }  // namespace

@@ -61,10 +61,6 @@ protected:
   ScriptRunner script{backend};
 };
 
-TEST_F(StartupTest, WithoutSettingsTheDefaultsStay) {
-  play("expect app.turned 1\nexpect app.keyMapping 5 4 6 7\nexpect player.0.type 256\nexpect player.1.type 1\n");
-}
-
 TEST_F(StartupTest, SettingsTurnThePictureAndMapTheKeys) {
   writeSettings({0, 0x3FF00000, 4, 5, 7, 6, 0, 1});
   play("expect app.turned 0\nexpect app.keyMapping 4 5 7 6\nexpect player.0.type 256\n", true);
@@ -75,15 +71,14 @@ TEST_F(StartupTest, AShortSettingsFileIsIgnored) {
   play("expect app.turned 1\nexpect app.keyMapping 5 4 6 7\n");
 }
 
-TEST_F(StartupTest, TheStartRemovesWhatAKilledSaveLeftBehind) {
+// Without settings the defaults stay, and the start removes what a killed save left behind.
+TEST_F(StartupTest, WithoutSettingsTheDefaultsStayAndAKilledSavesLeftoversGo) {
   for (const char* name : {"slot0.sve.Ab3dE9", "slot2.sve.QWERTY", "settings.dta.000000", "Kelth.txt.zzzzzz"})
     ASSERT_TRUE(writeBesideProgram(name, reinterpret_cast<const uint8_t*>("x"), 1));
   ASSERT_TRUE(writeBesideProgram("notes.txt.QWERTY", reinterpret_cast<const uint8_t*>("x"), 1));
-  play("");
-  EXPECT_FALSE(fs::exists(folder / "slot0.sve.Ab3dE9"));
-  EXPECT_FALSE(fs::exists(folder / "slot2.sve.QWERTY"));
-  EXPECT_FALSE(fs::exists(folder / "settings.dta.000000"));
-  EXPECT_FALSE(fs::exists(folder / "Kelth.txt.zzzzzz"));
+  play("expect app.turned 1\nexpect app.keyMapping 5 4 6 7\nexpect player.0.type 256\nexpect player.1.type 1\n");
+  for (const char* name : {"slot0.sve.Ab3dE9", "slot2.sve.QWERTY", "settings.dta.000000", "Kelth.txt.zzzzzz"})
+    EXPECT_FALSE(fs::exists(folder / name)) << name;
   EXPECT_TRUE(fs::exists(folder / "notes.txt.QWERTY"));  // not the game's
 }
 
@@ -103,10 +98,10 @@ TEST_F(StartupTest, AnotherCopyRunningStopsTheStart) {
 TEST(OptionsTest, ParsesEveryOptionAndRefusesNonsense) {
   const char* argv[] = {"nupavane", "--headless", "--script", "a.txt", "--seed", "4294967295", "--fps", "30",
                         "--scale", "2", "--fullscreen", "--no-sound", "--screenshot-dir", "shots",
-                        "--display-type", "3", "--computer", "cunning"};
+                        "--display-type", "3", "--computer", "cunning", "--data-dir", "/a", "--save-dir", "b"};
   Options options;
   std::string error;
-  ASSERT_TRUE(parseOptions(18, argv, options, error)) << error;
+  ASSERT_TRUE(parseOptions(22, argv, options, error)) << error;
   EXPECT_TRUE(options.headless);
   EXPECT_EQ(options.script, "a.txt");
   EXPECT_EQ(options.seed, 4294967295u);
@@ -117,6 +112,8 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesNonsense) {
   EXPECT_EQ(options.screenshotDir, "shots");
   EXPECT_EQ(options.displayType, 3);
   EXPECT_EQ(options.computer, ComputerKind::Cunning);
+  EXPECT_EQ(options.dataDir, "/a");
+  EXPECT_EQ(options.saveDir, "b");
   EXPECT_FALSE(Options().computer.has_value());  // unset: the preference or the game's own move
 
   auto refuses = [](std::vector<const char*> args, const std::string& complaint) {
@@ -134,6 +131,8 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesNonsense) {
   refuses({"--colour"}, "unknown option --colour");
   refuses({"--computer", "clever"}, "--computer takes classic or cunning");
   refuses({"--computer"}, "--computer needs a value");
+  refuses({"--save-dir", ""}, "--save-dir needs a folder");
+  refuses({"--data-dir"}, "--data-dir needs a value");
 }
 
 }  // namespace

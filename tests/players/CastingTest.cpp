@@ -1,7 +1,8 @@
-#include "core/Random.h"
+#include "players/Draws.h"
 #include "players/Player.h"
 #include "players/SpellMixing.h"
 #include "world/CountryManager.h"
+#include "world/LandText.h"
 
 #include <gtest/gtest.h>
 
@@ -9,22 +10,14 @@
 
 namespace {
 
-std::unique_ptr<CountryManager> smallLand() {
-  const std::string text = R"(<c><player1 name="A"/><player2 name="B"/><player3 name="C"/><dragon name="Ashwing"/>
-    <race name="Fenfolk" color="#4a6"/><race name="Reedkin" color="#a64"/>
-    <village name="One"><race>Fenfolk</race><position>1,1</position><population>500</population></village>
-    <village name="Two"><race>Reedkin</race><position>2,1</position><population>20</population></village>
-    <village name="Three"><race>Fenfolk</race><position>3,1</position><population>300</population></village></c>)";
-  return CountryManager::fromXml(text.data(), text.size());
-}
+using draws::draws;
+using landtext::villageXml;
 
-// The next n draws of a seed, leaving the generator just after seeding.
-std::vector<int> draws(uint32_t seed, int n) {
-  seedRandom(seed);
-  std::vector<int> out;
-  for (int i = 0; i < n; ++i) out.push_back(randomNumber());
-  seedRandom(seed);
-  return out;
+std::unique_ptr<CountryManager> smallLand() {
+  const std::string text = landtext::landXml(villageXml("One", "Fenfolk", "1,1") +
+                                             villageXml("Two", "Reedkin", "2,1", 20) +
+                                             villageXml("Three", "Fenfolk", "3,1", 300));
+  return CountryManager::fromXml(text.data(), text.size());
 }
 
 class CastingTest : public ::testing::Test {
@@ -65,37 +58,30 @@ TEST_F(CastingTest, ADragonSpellMovesTwoAttributesByDrawsAndRaisesTheFirst) {
 TEST_F(CastingTest, AChangeThatWouldLeaveZeroToNinetyNineIsNotMade) {
   // Find a seed whose health draw is -4, and cast on a dragon of health 2 and attribute 0
   // at 99.
-  uint32_t seed = 1;
-  while (draws(seed, 2)[1] % 9 != 0) ++seed;
   Dragon& d = *caster.dragon(0);
   d.setAttribute(3, 2);
   d.setAttribute(0, 99);
   SpellMixing m = mixWith(kSpellOnDragon, 1);
-  draws(seed, 0);
+  draws::seedWhere(2, [](const std::vector<int>& r) { return r[1] % 9 == 0; });
   m.cast(caster, *land);
   EXPECT_EQ(d.attribute(3), 2);
   EXPECT_EQ(d.attribute(0), 99);
 }
 
-TEST_F(CastingTest, AVillageSpellChangesThePopulationWithoutLimit) {
+// A village spell moves the population by a draw; a savegame takes a population within the
+// bound either way, so a spell stops there.
+TEST_F(CastingTest, AVillageSpellChangesThePopulationUpToTheBoundASavegameTakes) {
   SpellMixing m = mixWith(kSpellOnVillage + 1, 5);
   const std::vector<int> r = draws(4, 1);
   EXPECT_STREQ(m.cast(caster, *land), "Spell successfully casted on the village");
   EXPECT_EQ(land->village(1).population, 20 + r[0] % 65 - 32);
-}
 
-// A savegame takes a population within the bound either way, so a spell stops there.
-TEST_F(CastingTest, AVillageSpellStopsAtTheBoundASavegameTakes) {
-  uint32_t seed = 1;
-  while (draws(seed, 1)[0] % 65 - 32 <= 0) ++seed;
   land->village(1).population = kMostVillageAmount - 1;
-  SpellMixing m = mixWith(kSpellOnVillage + 1, 1);
-  draws(seed, 0);
+  draws::seedWhere(1, [](const std::vector<int>& d) { return d[0] % 65 - 32 > 0; });
   m.cast(caster, *land);
   EXPECT_EQ(land->village(1).population, kMostVillageAmount);
-  while (draws(seed, 1)[0] % 65 - 32 >= 0) ++seed;
   land->village(1).population = -kMostVillageAmount;
-  draws(seed, 0);
+  draws::seedWhere(1, [](const std::vector<int>& d) { return d[0] % 65 - 32 < 0; });
   m.cast(caster, *land);
   EXPECT_EQ(land->village(1).population, -kMostVillageAmount);
 }

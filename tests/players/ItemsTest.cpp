@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -131,22 +130,6 @@ TEST(ItemsTest, DrawsTheChosenPictureWithMagentaTransparent) {
   EXPECT_EQ(under.getPixel(0, 1), 0x1111);
   herb.drawLarge(10, 0, frame.data());
   EXPECT_EQ(frame[10 * 240 + 239], 0x0007);
-}
-
-// The catalogue the game ships is one it accepts, and fits the spell table.
-TEST(ShippedItemsTest, TheGamesOwnItemsLoad) {
-  std::FILE* file = std::fopen(NUPAVANE_SOURCE_DIR "/data/items.xml", "rb");
-  ASSERT_NE(file, nullptr);
-  std::string text;
-  char chunk[4096];
-  for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-  std::fclose(file);
-  ::testing::internal::CaptureStderr();
-  auto items = ItemManager::fromXml(text.data(), text.size());
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-  EXPECT_EQ(items->failure().length(), 0) << items->failure().c_str();
-  EXPECT_GE(items->count(), ItemManager::kMinItems);
-  EXPECT_LE(items->count(), 29);
 }
 
 }  // namespace

@@ -117,38 +117,33 @@ TEST_F(ItemValuesTest, HostileText) {
   EXPECT_TRUE(std::isinf(at(1, 1, 0)));
   EXPECT_TRUE(std::isinf(at(1, 1, 1)));
   EXPECT_TRUE(std::isnan(at(1, 1, 3)));
-  // Arbitrary bytes never read or write outside the text and the table.
-  std::string noise;
-  uint32_t state = 7;
-  for (int i = 0; i < 20000; ++i) {
-    state = state * 1103515245u + 12345u;
-    const char pool[] = "I1 2\r\n\t#egg_director.e-9\xff";
-    noise += pool[(state >> 16) % (sizeof pool - 1)];
-  }
-  read(noise);
+  // Arbitrary bytes are the fuzz target's; an empty file is no fault.
   EXPECT_TRUE(read(""));
 }
 
 std::string readData(const char* name) {
-  std::FILE* file = std::fopen((std::string(NUPAVANE_SOURCE_DIR "/data/") + name).c_str(), "rb");
   std::string text;
-  if (!file) return text;
-  char chunk[4096];
-  for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-  std::fclose(file);
+  if (std::FILE* file = std::fopen((std::string(NUPAVANE_SOURCE_DIR "/data/") + name).c_str(), "rb")) {
+    char chunk[4096];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
+    std::fclose(file);
+  }
   return text;
 }
 
-// The item values the game ships name only items and targets it knows.
-TEST(ShippedItemValuesTest, TheGamesOwnItemValuesLoad) {
+// The catalogue and the item values the game ships load without a word, fit the spell
+// table and name only items and targets the game knows.
+TEST(ShippedItemsTest, TheGamesOwnItemsAndValuesLoad) {
   const std::string itemText = readData("items.xml"), magicText = readData("magic.xml");
   ASSERT_FALSE(magicText.empty());
-  auto items = ItemManager::fromXml(itemText.data(), itemText.size());
-  ASSERT_EQ(items->failure().length(), 0);
-  ItemValues values;
   ::testing::internal::CaptureStderr();
+  auto items = ItemManager::fromXml(itemText.data(), itemText.size());
+  ItemValues values;
   EXPECT_TRUE(values.readItemValues(magicText.data(), magicText.size(), *items));
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+  ASSERT_EQ(items->failure().length(), 0) << items->failure().c_str();
+  EXPECT_GE(items->count(), ItemManager::kMinItems);
+  EXPECT_LE(items->count(), 29);
   int set = 0;
   for (int i = 0; i < items->count(); ++i)
     for (int t = 0; t < ItemValues::kTargets; ++t)
@@ -173,11 +168,7 @@ TEST(SpellTargetTest, HighByteNamesTheKindLowBitsTheIndex) {
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "MageScreen::visible(): ERROR: invalid spell target, using current player !\n");
     EXPECT_EQ(target.kind, SpellKind::Human);
-    EXPECT_STREQ(castMessage(target.kind), "Spell successfully casted on yourself");
   }
-  EXPECT_STREQ(castMessage(SpellKind::Dragon), "Spell successfully casted on the dragon");
-  EXPECT_STREQ(castMessage(SpellKind::Egg), "Spell successfully casted on the egg");
-  EXPECT_STREQ(castMessage(SpellKind::Village), "Spell successfully casted on the village");
 }
 
 TEST(SpellMixingTest, DropsAreCountedAndTheSixthIsTooMany) {

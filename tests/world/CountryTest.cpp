@@ -1,32 +1,25 @@
 #include "core/Random.h"
+#include "support/RealLand.h"
 #include "world/CountryManager.h"
+#include "world/LandText.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <set>
 #include <string>
 
 namespace {
 
-const char* const kRaces = R"(<race name="Fenfolk" color="#4a6"/><race name="Reedkin" color="#a64"/>)";
-
-std::string village(const char* name, const char* race, const char* position, int population = 500) {
-  return std::string("<village name=\"") + name + "\"><race>" + race + "</race><position>" + position +
-         "</position><population>" + std::to_string(population) +
-         "</population><industry>7</industry><yeomanry>9</yeomanry></village>";
-}
+using landtext::kTwoRaces;
+using landtext::villageXml;
 
 std::string land(const std::string& villages, const std::string& extra = "") {
-  return std::string("<country>") + R"(<area name="Nevelholm"/><time name="Moon"/>)" +
-         R"(<money name_single="crystal" name_multi="crystals"/><player1 name="Harvek"/><player2 name="Orlenna"/>)" +
-         R"(<player3 name="Sivrane"/><dragon name="Ashwing"/><dragon name="Mistclaw"/>)" + kRaces + extra +
-         villages + "</country>";
+  return landtext::landXml(villages, {"Ashwing", "Mistclaw"}, kTwoRaces + extra);
 }
 
 std::string threeVillages() {
-  return village("Millbrook", "Fenfolk", "3,4") + village("Tarnby", "Reedkin", "10,5", 1001) +
-         village("Cold Ford", "Fenfolk", "18,13", 1000);
+  return villageXml("Millbrook", "Fenfolk", "3,4") + villageXml("Tarnby", "Reedkin", "10,5", 1001) +
+         villageXml("Cold Ford", "Fenfolk", "18,13", 1000);
 }
 
 std::unique_ptr<CountryManager> read(const std::string& text) {
@@ -81,8 +74,8 @@ TEST_F(CountryTest, TheTalismanLiesInThreeDifferentVillages) {
 
 TEST_F(CountryTest, RaceTextMatchesAfterLeadingBlanksOnly) {
   ::testing::internal::CaptureStderr();
-  auto country = read(land(village("A", "   Reedkin", "1,1") + village("B", "Reedkin ", "2,2") +
-                           village("C", "Fenfolk", "3,3") + village("D", "Fenfolk", "4,4")));
+  auto country = read(land(villageXml("A", "   Reedkin", "1,1") + villageXml("B", "Reedkin ", "2,2") +
+                           villageXml("C", "Fenfolk", "3,3") + villageXml("D", "Fenfolk", "4,4")));
   std::string said = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(said.find("CountryManager::XMLCharData(): ERROR: unknown race 'Reedkin ' found !\n"), std::string::npos);
   // A village without a known race cannot be drawn: the land is refused.
@@ -90,7 +83,7 @@ TEST_F(CountryTest, RaceTextMatchesAfterLeadingBlanksOnly) {
 }
 
 TEST_F(CountryTest, TwoVillagesOnOneCell) {
-  auto country = read(land(threeVillages() + village("Second", "Reedkin", "3,4")));
+  auto country = read(land(threeVillages() + villageXml("Second", "Reedkin", "3,4")));
   EXPECT_EQ(country->cell(2, 3).village, 3);                    // the cell names the later one
   EXPECT_STREQ(country->villageAt(2 * 35, 3 * 35)->name.c_str(), "Millbrook");  // the search the first
 }
@@ -111,11 +104,11 @@ TEST_F(CountryTest, MissingAttributesAreReportedAndSkipped) {
 TEST_F(CountryTest, ALandTheGameCannotPlayIsRefused) {
   auto empty = read(land(""));
   EXPECT_STREQ(empty->failure().c_str(), "please check 'country.xml', it seems to be invalid !\n");
-  auto two = read(land(village("A", "Fenfolk", "1,1") + village("B", "Fenfolk", "2,2")));
+  auto two = read(land(villageXml("A", "Fenfolk", "1,1") + villageXml("B", "Fenfolk", "2,2")));
   EXPECT_NE(std::string(two->failure().c_str()).find("cannot hold the three parts"), std::string::npos);
-  auto outside = read(land(threeVillages() + village("Far", "Fenfolk", "21,3")));
+  auto outside = read(land(threeVillages() + villageXml("Far", "Fenfolk", "21,3")));
   EXPECT_NE(std::string(outside->failure().c_str()).find("village 'Far' lies outside the map"), std::string::npos);
-  auto noRow = read(land(threeVillages() + village("Half", "Fenfolk", "4")));
+  auto noRow = read(land(threeVillages() + villageXml("Half", "Fenfolk", "4")));
   EXPECT_NE(std::string(noRow->failure().c_str()).find("lies outside"), std::string::npos);
   std::string races;
   for (int i = 0; i < 7; ++i) races += "<race name=\"R" + std::to_string(i) + "\" color=\"#000\"/>";
@@ -167,18 +160,11 @@ TEST_F(CountryTest, OrdersAndGuards) {
   EXPECT_STREQ(country->dragonName(2).c_str(), "");
 }
 
-}  // namespace
-
-namespace {
 
 // The land the game ships is one it can play.
 TEST(ShippedLandTest, TheGamesOwnLandLoads) {
-  std::FILE* file = std::fopen(NUPAVANE_SOURCE_DIR "/data/country.xml", "rb");
-  ASSERT_NE(file, nullptr);
-  std::string text;
-  char chunk[4096];
-  for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-  std::fclose(file);
+  const std::string text = readRealLand();
+  ASSERT_FALSE(text.empty());
   seedRandom(1);
   auto country = CountryManager::fromXml(text.data(), text.size());
   EXPECT_EQ(country->failure().length(), 0) << country->failure().c_str();

@@ -4,9 +4,10 @@
 #pragma once
 
 #include "app/TestApp.h"
-#include "core/Random.h"
+#include "players/Draws.h"
 #include "players/PlayerManager.h"
 #include "world/CountryManager.h"
+#include "world/LandText.h"
 
 #include <gtest/gtest.h>
 
@@ -16,33 +17,15 @@
 
 namespace monthtest {
 
-inline std::string villageXml(const std::string& name, const char* race, const char* position) {
-  return "<village name=\"" + name + "\"><race>" + race + "</race><position>" + position +
-         "</position><population>500</population><industry>7</industry><yeomanry>9</yeomanry></village>";
-}
+using draws::draws;
+using draws::seedWhere;
+using landtext::villageXml;
 
+// A land with twelve dragon names, Wyrm0 to Wyrm11: one for each of the rulers' dragons.
 inline std::string land(const std::string& villages) {
-  std::string text = R"(<country><area name="Nevelholm"/><time name="Moon"/>)"
-                     R"(<money name_single="crystal" name_multi="crystals"/><player1 name="Harvek"/>)"
-                     R"(<player2 name="Orlenna"/><player3 name="Sivrane"/>)"
-                     R"(<race name="Fenfolk" color="#4a6"/><race name="Reedkin" color="#a64"/>)";
-  for (int i = 0; i < 12; ++i) text += "<dragon name=\"Wyrm" + std::to_string(i) + "\"/>";
-  return text + villages + "</country>";
-}
-
-// The first n numbers the generator gives after seedRandom(seed).
-inline std::vector<int> draws(uint32_t seed, int n) {
-  seedRandom(seed);
-  std::vector<int> out;
-  for (int i = 0; i < n; ++i) out.push_back(randomNumber());
-  return out;
-}
-
-// The first seed from 1 on whose first n draws satisfy `wanted`.
-template <typename Wanted>
-uint32_t seedWhere(int n, Wanted wanted) {
-  for (uint32_t seed = 1;; ++seed)
-    if (wanted(draws(seed, n))) return seed;
+  std::vector<std::string> dragons;
+  for (int i = 0; i < 12; ++i) dragons.push_back("Wyrm" + std::to_string(i));
+  return landtext::landXml(villages, dragons);
 }
 
 // What the announcement screens were shown, as "NAME:text", in order.
