@@ -105,7 +105,9 @@ TEST_F(ArcToolTest, PackingIsDeterministicAndLeavesTheArchiveItselfOut) {
 TEST_F(ArcToolTest, PackingRefusesWhatAnArchiveCannotName) {
   fs::path in = folder / "in";
   writeFile(in / std::string(48, 'n'), bytesOf("x"));  // 52 bytes with "gfx\"
+  testing::internal::CaptureStderr();
   EXPECT_EQ(arc::pack(folder / "gfx.arc", in, "gfx"), arc::kFailed);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("is longer than 51 bytes"), std::string::npos);
   EXPECT_FALSE(fs::exists(folder / "gfx.arc"));
   EXPECT_EQ(arc::pack(folder / "gfx.arc", in, ""), arc::kOk);
   EXPECT_EQ(arc::pack(folder / "gfx.arc", folder / "missing", "gfx"), arc::kFailed);
