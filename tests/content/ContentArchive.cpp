@@ -70,10 +70,6 @@ std::optional<ArchiveContents> readArchive(const std::string& path, std::string&
   return contents;
 }
 
-bool isPictureName(const std::string& name) {
-  return endsWith(name, ".bmp") || endsWith(name, ".gif") || endsWith(name, ".jpg");
-}
-
 std::optional<DecodedPicture> decodePicture(const std::string& name, const std::vector<uint8_t>& bytes) {
   DecodedPicture picture;
   bool decoded = false;

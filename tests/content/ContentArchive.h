@@ -31,7 +31,6 @@ std::optional<ArchiveContents> readArchive(const std::string& path, std::string&
 // The picture decoded by the decoder its extension selects, as the game's loader does;
 // nothing for an entry that is no picture or does not decode.
 std::optional<DecodedPicture> decodePicture(const std::string& name, const std::vector<uint8_t>& bytes);
-bool isPictureName(const std::string& name);
 
 // The game's key colour, and pixel access in the decoders' column runs.
 inline constexpr uint16_t kKeyColour = 0xF81F;

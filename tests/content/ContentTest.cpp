@@ -1,12 +1,10 @@
 // The content the build made, checked against what the game's code relies on: every fixed
 // entry is there, every picture decodes with the game's own decoders at the size the code
-// draws it with, opaque pictures hold no key colour, zone maps hold only their colours, the
-// font strips fit their width tables, keyed JPEGs keep their key exact, and every item of
-// the catalogue has its pictures. While parts of the content are still missing, the first
-// test names each missing entry on a line of its own.
+// draws it with, opaque pictures hold no key colour, zone maps hold only their colours,
+// keyed JPEGs keep their key exact, and every item of the catalogue has its pictures. A
+// missing entry is named on a line of its own.
 #include "ContentArchive.h"
 #include "DescriptionFiles.h"
-#include "gfx/FontTables.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +91,11 @@ std::string readText(const std::string& path) {
 class ContentTest : public ::testing::Test {
 protected:
   void SetUp() override { ASSERT_TRUE(content().ok()) << content().error; }
+  // A picture of gfx.arc decoded; nothing when it is missing or does not decode.
+  std::optional<DecodedPicture> picture(const std::string& name) const {
+    const auto* bytes = find(c.gfx, name);
+    return bytes ? decodePicture(name, *bytes) : std::nullopt;
+  }
   const Content& c = content();
 };
 
@@ -155,32 +158,6 @@ TEST_F(ContentTest, ZoneMapsHoldOnlyTheirZoneColours) {
   EXPECT_TRUE(faults.empty()) << listOf(faults, 40);
 }
 
-TEST_F(ContentTest, FontStripsFitTheirWidthTablesWithInkInEveryGlyph) {
-  std::vector<std::string> faults;
-  for (const Decoded& d : decodedFixedPictures(c, "font-")) {
-    const std::string size = d.entry->use.substr(5);
-    const uint8_t* widths = size == "big" ? kBigWidths : size == "small" ? kSmallWidths : kLittleWidths;
-    const int height = size == "big" ? 21 : size == "small" ? 14 : 11;
-    int total = 0;
-    for (int i = 0; i < kGlyphCount; ++i) total += widths[i];
-    if (d.picture.width != total || d.picture.height != height) {
-      faults.push_back(d.entry->name + ": " + std::to_string(d.picture.width) + " x " +
-                       std::to_string(d.picture.height) + ", the table needs " + std::to_string(total) + " x " +
-                       std::to_string(height));
-      continue;
-    }
-    for (int i = 0, start = 0; i < kGlyphCount; start += widths[i++]) {
-      if (kGlyphOrder[i] == ' ') continue;
-      bool ink = false;
-      for (int x = start; x < start + widths[i] && !ink; ++x) {
-        for (int y = 0; y < height && !ink; ++y) ink = pixelAt(d.picture, x, y) != kKeyColour;
-      }
-      if (!ink) faults.push_back(d.entry->name + ": the glyph of byte " + std::to_string(kGlyphOrder[i]) + " is empty");
-    }
-  }
-  EXPECT_TRUE(faults.empty()) << listOf(faults);
-}
-
 // JPEG moves colours, so a keyed JPEG keeps its key only in whole flat 8 x 8 blocks; a
 // pink pixel that misses the key would show as a fringe.
 TEST_F(ContentTest, KeyedJpegsKeepTheirKeyExactInWholeBlocks) {
@@ -235,9 +212,7 @@ TEST_F(ContentTest, EveryItemOfTheCatalogueHasItsPictures) {
 // lower part of a row may be "one less", and no other zone may reach into the columns. Taps
 // from y 5 count as row 0, so the column is "one more" there too.
 TEST_F(ContentTest, ShopZoneMapSplitsEveryButtonRowIntoMoreAndLess) {
-  const auto* bytes = find(c.gfx, "gfx\\shop\\mask.bmp");
-  if (!bytes) GTEST_SKIP() << "no shop zone map yet";
-  auto map = decodePicture("gfx\\shop\\mask.bmp", *bytes);
+  auto map = picture("gfx\\shop\\mask.bmp");
   ASSERT_TRUE(map && map->width == 320 && map->height == 240);
   std::vector<std::string> faults;
   for (auto [left, right] : {std::pair{177, 184}, std::pair{307, 315}}) {
@@ -255,11 +230,7 @@ TEST_F(ContentTest, ShopZoneMapSplitsEveryButtonRowIntoMoreAndLess) {
 }
 
 TEST_F(ContentTest, ShopConfirmZoneCoversThePressedOkButton) {
-  const auto* mapBytes = find(c.gfx, "gfx\\shop\\mask.bmp");
-  const auto* okBytes = find(c.gfx, "gfx\\shop\\ok.bmp");
-  if (!mapBytes || !okBytes) GTEST_SKIP() << "no shop zone map or OK button yet";
-  auto map = decodePicture("gfx\\shop\\mask.bmp", *mapBytes);
-  auto ok = decodePicture("gfx\\shop\\ok.bmp", *okBytes);
+  auto map = picture("gfx\\shop\\mask.bmp"), ok = picture("gfx\\shop\\ok.bmp");
   ASSERT_TRUE(map && ok);
   ASSERT_LE(276 + ok->width, 320);
   ASSERT_LE(195 + ok->height, 240);

@@ -104,29 +104,28 @@ xm::Instrument plainInstrument() {
 
 TEST(ModuleWriter, RefusesModulesThePlayerCouldNotPlay) {
   EXPECT_EQ(xm::problemWith(oneNote(plainInstrument(), 49)), "");
-
-  xm::Module m = oneNote(plainInstrument(), 49);
-  m.restart = 1;
-  EXPECT_NE(xm::problemWith(m), "") << "restart beyond the order list";
-  m = oneNote(plainInstrument(), 49);
-  m.order = {0, 1};
-  EXPECT_NE(xm::problemWith(m), "") << "an order entry without its pattern";
-  m = oneNote(plainInstrument(), 49);
-  m.patterns[0].at(3, 1).instrument = 2;
-  EXPECT_NE(xm::problemWith(m), "") << "a missing instrument";
-  m = oneNote(plainInstrument(), 49);
-  m.instruments[0].keymap[10] = 1;
-  EXPECT_NE(xm::problemWith(m), "") << "the key map names a missing sample";
-  m = oneNote(plainInstrument(), 49);
-  m.instruments[0].samples[0].loopStart = 50;
-  m.instruments[0].samples[0].loopLength = 51;
-  EXPECT_NE(xm::problemWith(m), "") << "a loop past the sample's end";
-  m = oneNote(plainInstrument(), 49);
-  m.instruments[0].volume = {{{0, 64}, {0, 0}}, -1};
-  EXPECT_NE(xm::problemWith(m), "") << "envelope ticks that do not rise";
-  m = oneNote(plainInstrument(), 49);
-  m.bpm = 300;
-  EXPECT_NE(xm::problemWith(m), "");
+  const struct {
+    const char* what;
+    void (*damage)(xm::Module&);
+  } cases[] = {
+      {"restart beyond the order list", [](xm::Module& m) { m.restart = 1; }},
+      {"an order entry without its pattern", [](xm::Module& m) { m.order = {0, 1}; }},
+      {"a missing instrument", [](xm::Module& m) { m.patterns[0].at(3, 1).instrument = 2; }},
+      {"the key map names a missing sample", [](xm::Module& m) { m.instruments[0].keymap[10] = 1; }},
+      {"a loop past the sample's end",
+       [](xm::Module& m) {
+         m.instruments[0].samples[0].loopStart = 50;
+         m.instruments[0].samples[0].loopLength = 51;
+       }},
+      {"envelope ticks that do not rise",
+       [](xm::Module& m) { m.instruments[0].volume = {{{0, 64}, {0, 0}}, -1}; }},
+      {"a tempo beyond the player's", [](xm::Module& m) { m.bpm = 300; }},
+  };
+  for (const auto& c : cases) {
+    xm::Module m = oneNote(plainInstrument(), 49);
+    c.damage(m);
+    EXPECT_NE(xm::problemWith(m), "") << c.what;
+  }
 }
 
 TEST(ModuleWriter, WritesWhatThePlayerLoads) {

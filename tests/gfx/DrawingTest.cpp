@@ -73,19 +73,6 @@ const std::vector<std::pair<int, int>> kPlaces{
     {-5, 236}, {316, -2},    {-12, 40},  {320, 0},  {0, 240},       {-100, -100}, {400, 300},
     {INT_MAX, INT_MAX},      {INT_MIN, INT_MIN},    {INT_MIN, 10},  {10, INT_MAX - 3}};
 
-TEST(Drawing, TheCornerPicturesWriteTheRunEndsOfTheFirstColumns) {
-  Bitmap b(10, 10);
-  for (int y : {0, 230}) {
-    Screen screen(kW * kH, 0);
-    b.draw(0, y, screen.data());
-    for (int run = 0; run < kW; ++run)
-      for (int k = 0; k < kH; ++k) {
-        bool written = run < 10 && (y == 0 ? k >= 230 : k < 10);
-        ASSERT_EQ(screen[size_t(run) * kH + k], written ? 0x5555 : 0) << y << " " << run << " " << k;
-      }
-  }
-}
-
 TEST(Drawing, EveryOperationClipsToTheScreenAtEveryEdge) {
   Bitmap b = testPicture(7, 6);
   for (auto [x, y] : kPlaces) {
@@ -140,20 +127,6 @@ TEST(Drawing, WholePartEqualsDrawAndEmptyPartsDrawNothing) {
   b.drawPart(0, 0, 5, 0, screen.data(), 30, 40);
   b.drawPartBlended(0, 0, 0, -1, screen.data(), 30, 40, 128);
   EXPECT_EQ(screen, untouched);
-}
-
-TEST(Drawing, TheMaskColourLeavesTheScreenAndNoMaskCopiesIt) {
-  Bitmap b(2, 1);
-  b.getPixels()[0] = kMagenta;  // (0, 0)
-  b.getPixels()[1] = 0x1234;
-  Screen screen(kW * kH, 0x0042);
-  b.draw(5, 5, screen.data(), kMagenta);
-  EXPECT_EQ(at(screen, 5, 5), 0x0042);
-  EXPECT_EQ(at(screen, 6, 5), 0x1234);
-  b.draw(5, 5, screen.data(), uint16_t(-2017));  // as callers write it
-  EXPECT_EQ(at(screen, 5, 5), 0x0042);
-  b.draw(5, 5, screen.data(), 0);
-  EXPECT_EQ(at(screen, 5, 5), kMagenta);
 }
 
 TEST(Drawing, SaveUnderRestoresTheScreenExactly) {

@@ -40,11 +40,8 @@ protected:
   std::vector<uint16_t> framebuffer;
 };
 
-TEST_F(FontTest, AllThirteenStripsLoad) {
+TEST_F(FontTest, AllStripsLoadAndWidthsAreTableSumsWhereMissingBytesCountNothing) {
   EXPECT_EQ(fonts().brokenFont(), -1);
-}
-
-TEST_F(FontTest, WidthsAreTableSumsAndMissingBytesCountNothing) {
   EXPECT_EQ(fonts().textWidth(kBig, ""), 0);
   EXPECT_EQ(fonts().textWidth(kBig, "AB"), 32);
   EXPECT_EQ(fonts().textWidth(kSmall, "AB"), 21);

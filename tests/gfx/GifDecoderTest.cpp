@@ -9,25 +9,12 @@ bool decode(const std::vector<uint8_t>& bytes, DecodedPicture& picture) {
   return decodeGif(bytes.data(), bytes.size(), picture);
 }
 
-// A frame at (left, top) on a screen of the given size, coloured `background` around it.
-GifLayout placed(int screenWidth, int screenHeight, int left, int top, int background) {
-  GifLayout layout;
-  layout.screenWidth = screenWidth;
-  layout.screenHeight = screenHeight;
-  layout.left = left;
-  layout.top = top;
-  layout.background = background;
-  return layout;
-}
-
 uint16_t pixelAt(const DecodedPicture& p, int x, int y) { return p.pixels[size_t(x) * p.height + (p.height - 1 - y)]; }
 
 TEST(GifDecoder, TheFirstFrameDecodesThroughTheGlobalColourTable) {
   for (bool interlace : {false, true}) {
     IndexedImage image = indexedPattern(9, 13, 5);  // 5 colours: the table is padded to 8
-    GifLayout layout;
-    layout.interlace = interlace;
-    std::vector<uint8_t> bytes = writeGif(image, layout);
+    std::vector<uint8_t> bytes = writeGif(image, {.interlace = interlace});
     ASSERT_FALSE(bytes.empty());
     DecodedPicture picture;
     ASSERT_TRUE(decode(bytes, picture)) << interlace;
@@ -39,7 +26,7 @@ TEST(GifDecoder, TheFirstFrameDecodesThroughTheGlobalColourTable) {
 
 TEST(GifDecoder, AFrameSmallerThanTheScreenLiesInItsRectangleOnTheBackground) {
   IndexedImage frame = indexedPattern(4, 3, 4);
-  GifLayout layout = placed(10, 8, 3, 2, 2);
+  GifLayout layout{.screenWidth = 10, .screenHeight = 8, .left = 3, .top = 2, .background = 2};
   DecodedPicture picture;
   ASSERT_TRUE(decode(writeGif(frame, layout), picture));
   ASSERT_EQ(picture.width, 10);
@@ -55,7 +42,7 @@ TEST(GifDecoder, AFrameSmallerThanTheScreenLiesInItsRectangleOnTheBackground) {
 
 TEST(GifDecoder, AFrameReachingPastTheScreenIsClipped) {
   IndexedImage frame = indexedPattern(5, 5, 4);
-  GifLayout layout = placed(6, 4, 3, 2, 1);
+  GifLayout layout{.screenWidth = 6, .screenHeight = 4, .left = 3, .top = 2, .background = 1};
   DecodedPicture picture;
   ASSERT_TRUE(decode(writeGif(frame, layout), picture));
   EXPECT_EQ(pixelAt(picture, 2, 3), to565(frame.palette[1]));
@@ -66,10 +53,7 @@ TEST(GifDecoder, AFrameReachingPastTheScreenIsClipped) {
 TEST(GifDecoder, IndicesBeyondTheGlobalTableAreBlack) {
   // Two global colours; the frame's own four-colour map lets it use indices 2 and 3.
   IndexedImage frame{4, 1, {0, 1, 2, 3}, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}}};
-  GifLayout layout;
-  layout.globalPalette = {{255, 255, 255}, {255, 0, 0}};
-  layout.background = 7;
-  layout.screenWidth = 5;
+  GifLayout layout{.screenWidth = 5, .background = 7, .globalPalette = {{255, 255, 255}, {255, 0, 0}}};
   DecodedPicture picture;
   ASSERT_TRUE(decode(writeGif(frame, layout), picture));
   EXPECT_EQ(pixelAt(picture, 0, 0), 0xFFFF);  // the local map is ignored
@@ -80,10 +64,8 @@ TEST(GifDecoder, IndicesBeyondTheGlobalTableAreBlack) {
 }
 
 TEST(GifDecoder, WithoutAGlobalColourTableTheLoadFails) {
-  GifLayout layout;
-  layout.globalMap = false;
   DecodedPicture picture;
-  EXPECT_FALSE(decode(writeGif(indexedPattern(3, 3, 2), layout), picture));
+  EXPECT_FALSE(decode(writeGif(indexedPattern(3, 3, 2), {.globalMap = false}), picture));
   EXPECT_TRUE(picture.pixels.empty());
 }
 
@@ -95,9 +77,7 @@ TEST(GifDecoder, AbsurdScreenSizesAreRefused) {
 }
 
 TEST(GifDecoder, DamagedOrTruncatedFilesFailCleanly) {
-  GifLayout interlaced;
-  interlaced.interlace = true;
-  std::vector<uint8_t> good = writeGif(indexedPattern(7, 6, 16), interlaced);
+  std::vector<uint8_t> good = writeGif(indexedPattern(7, 6, 16), {.interlace = true});
   DecodedPicture picture;
   ASSERT_TRUE(decode(good, picture));
   // Every truncation, also the one that loses only the trailer, fails.

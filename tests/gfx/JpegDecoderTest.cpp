@@ -51,9 +51,11 @@ TEST(JpegDecoder, ColourPicturesDecodeLikeTheLibraryAndCloseToTheOriginal) {
 TEST(JpegDecoder, GreyscalePicturesComeOutAsGreyRgb) {
   std::vector<uint8_t> grey(24 * 8);
   for (size_t i = 0; i < grey.size(); ++i) grey[i] = uint8_t(i % 24 * 10);
+  const std::vector<uint8_t> bytes = writeGreyJpeg(24, 8, grey, 100);
   DecodedPicture picture;
-  ASSERT_TRUE(decode(writeGreyJpeg(24, 8, grey, 100), picture));
+  ASSERT_TRUE(decode(bytes, picture));
   ASSERT_EQ(picture.pixels.size(), grey.size());
+  EXPECT_EQ(picture.pixels, libjpegDecode(bytes)->columnRuns565());
   RgbImage expected{24, 8, {}};
   for (uint8_t g : grey) expected.rgb.insert(expected.rgb.end(), {g, g, g});
   EXPECT_LE(fieldDifference(picture.pixels, expected.columnRuns565()).largest, 1);

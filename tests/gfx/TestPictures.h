@@ -73,7 +73,7 @@ struct GifLayout {
   bool interlace = false;
   bool globalMap = true; // false: the palette goes to a local map instead
   // When given: the global map, and the frame's palette goes to a local map.
-  std::vector<Rgb> globalPalette;
+  std::vector<Rgb> globalPalette = {};
 };
 std::vector<uint8_t> writeGif(const IndexedImage& frame, const GifLayout& layout = {});
 

@@ -1,5 +1,6 @@
 #include "ArcCommands.h"
 #include "Render.h"
+#include "gfx/TestPictures.h"
 #include "platform/Files.h"
 #include "res/ArchiveWriter.h"
 
@@ -28,32 +29,6 @@ void writeFile(const fs::path& path, const Bytes& bytes) {
 Bytes fileBytes(const fs::path& path) {
   auto bytes = platform::readFile(path.string());
   return bytes ? *bytes : Bytes{};
-}
-
-// A 24-bit bottom-up BMP of width x height from pixels given top row first as 0xRRGGBB.
-Bytes bmp24(int width, int height, const std::vector<uint32_t>& topDown) {
-  int row = (width * 3 + 3) / 4 * 4;
-  uint32_t size = uint32_t(54 + row * height);
-  Bytes b(size, 0);
-  auto put = [&](size_t at, uint32_t value, int count) {
-    for (int i = 0; i < count; ++i) b[at + size_t(i)] = uint8_t(value >> (8 * i));
-  };
-  put(0, 0x4D42, 2);
-  put(2, size, 4);
-  put(10, 54, 4);
-  put(14, 40, 4);
-  put(18, uint32_t(width), 4);
-  put(22, uint32_t(height), 4);
-  put(26, 1, 2);
-  put(28, 24, 2);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      uint32_t rgb = topDown[size_t((height - 1 - y) * width + x)];
-      size_t at = size_t(54 + y * row + x * 3);
-      b[at] = uint8_t(rgb), b[at + 1] = uint8_t(rgb >> 8), b[at + 2] = uint8_t(rgb >> 16);
-    }
-  }
-  return b;
 }
 
 // The PNG's pixels, row by row, as 0xRRGGBB.
@@ -130,7 +105,9 @@ TEST_F(ArcToolTest, PackingIsDeterministicAndLeavesTheArchiveItselfOut) {
 TEST_F(ArcToolTest, PackingRefusesWhatAnArchiveCannotName) {
   fs::path in = folder / "in";
   writeFile(in / std::string(48, 'n'), bytesOf("x"));  // 52 bytes with "gfx\"
+  testing::internal::CaptureStderr();
   EXPECT_EQ(arc::pack(folder / "gfx.arc", in, "gfx"), arc::kFailed);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("is longer than 51 bytes"), std::string::npos);
   EXPECT_FALSE(fs::exists(folder / "gfx.arc"));
   EXPECT_EQ(arc::pack(folder / "gfx.arc", in, ""), arc::kOk);
   EXPECT_EQ(arc::pack(folder / "gfx.arc", folder / "missing", "gfx"), arc::kFailed);
@@ -164,7 +141,7 @@ TEST_F(ArcToolTest, CommandsNeverCreateOrTouchAnArchive) {
 TEST_F(ArcToolTest, RenderWritesThePictureUprightAsPng) {
   ArchiveWriter writer;
   // Top row red, green; bottom row blue, white.
-  writer.add("gfx\\test.bmp", bmp24(2, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}));
+  writer.add("gfx\\test.bmp", writeBmp24(RgbImage{2, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255}}));
   writer.add("gfx\\notes.txt", bytesOf("text"));
   writeArchive(folder / "pictures.arc", writer);
 

@@ -1,5 +1,5 @@
 # Runs the archive tool as the build does: packs a small tree, lists it, extracts it and
-# compares the files. TOOL is the program, WORK a scratch folder.
+# compares the files, and its exit statuses. TOOL is the program, WORK a scratch folder.
 function(run expected)
   execute_process(COMMAND ${TOOL} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT status STREQUAL "${expected}")
@@ -18,12 +18,6 @@ file(COPY ${TOOL} DESTINATION ${in}/bin)
 get_filename_component(toolName ${TOOL} NAME)
 
 run(0 pack ${WORK}/gfx.arc ${in} gfx)
-run(0 pack ${WORK}/again.arc ${in} gfx)
-file(SHA256 ${WORK}/gfx.arc first)
-file(SHA256 ${WORK}/again.arc second)
-if(NOT first STREQUAL second)
-  message(FATAL_ERROR "packing the same tree twice gave two different archives")
-endif()
 
 run(0 list ${WORK}/gfx.arc)
 file(SIZE ${TOOL} toolSize)
