@@ -55,9 +55,11 @@ TEST_F(DragonAnnouncementsTest, TheDeathIsAnnouncedWithoutACallerUntilAFreshTap)
 
 TEST_F(DragonAnnouncementsTest, TheEggAnnouncementNamesTheRuler) {
   EggInfoScreen egg;
-  egg.visible(true, 1);
-  EXPECT_STREQ(egg.firstLine().c_str(), (String("One of ") + player(1).name + "s").c_str());
-  EXPECT_STREQ(egg.secondLine().c_str(), "eggs finished hatching");
+  for (int p = 0; p < 3; ++p) {
+    egg.visible(true, p);
+    EXPECT_STREQ(egg.firstLine().c_str(), (String("One of ") + player(p).name + "s").c_str());
+    EXPECT_STREQ(egg.secondLine().c_str(), "eggs finished hatching");
+  }
   egg.draw(framebuffer());
   EXPECT_TRUE(inkInRows(145, 159));
   EXPECT_TRUE(inkInRows(185, 199));
