@@ -123,11 +123,6 @@ TEST_F(MageScreenTest, ADropBesideTheCauldronCountsNothingButStillResetsTheDials
   EXPECT_EQ(PlayerManager::instance().currentPlayer().items.size(), 7u);  // the items stay on the shelf
 }
 
-TEST_F(MageScreenTest, LettingGoWithoutMovingDropsNothing) {
-  EXPECT_EQ(visitMage(kSpellOnHuman, "press 20 26\nwait 100\nrelease\nwait 200\n" + kCast), "");
-  EXPECT_EQ(mage.lastMessage(), String(""));
-}
-
 TEST_F(MageScreenTest, TheScrolledShelfOffersLaterItemsAndStopsAtTheLastFive) {
   // Seven kinds of items: the offset stops at 2.
   stay(times(3, kForward) + kCancel);
@@ -140,7 +135,10 @@ TEST_F(MageScreenTest, TheScrolledShelfOffersLaterItemsAndStopsAtTheLastFive) {
   EXPECT_EQ(mage.scrollOffset(), 0);
 }
 
-TEST_F(MageScreenTest, ARowBelowTheLastItemDragsNothing) {
+// Letting go without moving, or a drag from a row below the last item, drops nothing.
+TEST_F(MageScreenTest, OnlyAnItemMovedOffTheShelfIsDropped) {
+  EXPECT_EQ(visitMage(kSpellOnHuman, "press 20 26\nwait 100\nrelease\nwait 200\n" + kCast), "");
+  EXPECT_EQ(mage.lastMessage(), String(""));
   for (int id = 2; id < 7; ++id) PlayerManager::instance().currentPlayer().items.erase(id);
   EXPECT_EQ(visitMage(kSpellOnHuman, dropOn(0, 3) + kCancel), "");
 }
