@@ -37,7 +37,9 @@ Entries cellarPictures() {
 
 class CellarScreenTest : public ScreenTest {
 protected:
-  CellarScreenTest() : ScreenTest(cellarPictures()) { PlayerManager::startGame({HumanPlayer, HumanPlayer, HumanPlayer}); }
+  CellarScreenTest() : ScreenTest(cellarPictures()) {
+    PlayerManager::startGame({HumanPlayer, HumanPlayer, HumanPlayer});
+  }
   // Makes the player's list hold exactly these dragons: (health, at home).
   void giveDragons(Player& owner, const std::vector<std::pair<int, bool>>& dragons) {
     owner.dragons.clear();
@@ -208,7 +210,7 @@ TEST_F(DragonStatsTest, APlaceWithoutADragonShowsNothingAndCastsNothing) {
   giveDragons(player(0), {{10, true}});
   RecordingScreen mage("MAGE");
   DragonStatsScreen stats;
-  for (ScreenParam place : {ScreenParam(1), ScreenParam(7), ScreenParam(8), ScreenParam(-1), ScreenParam(0x7FFFFFFF)}) {
+  for (ScreenParam place : {1, 7, 8, -1, 0x7FFFFFFF}) {
     stats.visible(true, place);
     EXPECT_EQ(stats.dragon(), nullptr);
     stats.draw(framebuffer());

@@ -121,8 +121,9 @@ TEST_F(FightScreenTest, TheMapReachesTheScreensRightColumnAndBottomRow) {
   auto blackInSeam = [this] {
     fight.draw(framebuffer());
     int black = 0;
-    for (int y = 0; y < 222; ++y) black += pixel(kScreenWidth - 1, y) == 0;                      // above the exit
-    for (int x = fight.viewLeft() + 20; x < 303; ++x) black += pixel(x, kScreenHeight - 1) == 0;  // right of the panel
+    // Above the exit, and right of the panel.
+    for (int y = 0; y < 222; ++y) black += pixel(kScreenWidth - 1, y) == 0;
+    for (int x = fight.viewLeft() + 20; x < 303; ++x) black += pixel(x, kScreenHeight - 1) == 0;
     return black;
   };
   show("");

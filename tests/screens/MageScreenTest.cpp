@@ -127,7 +127,8 @@ TEST_F(MageScreenTest, TheScrolledShelfOffersLaterItemsAndStopsAtTheLastFive) {
   // Seven kinds of items: the offset stops at 2.
   stay(times(3, kForward) + kCancel);
   EXPECT_EQ(mage.scrollOffset(), 2);
-  const std::string said = visitMage(kSpellOnHuman, kForward + dropOn(0, 4) + kBack + kBack + dropOn(0, 0) + kCancel);
+  const std::string said =
+      visitMage(kSpellOnHuman, kForward + dropOn(0, 4) + kBack + kBack + dropOn(0, 0) + kCancel);
   EXPECT_EQ(said, dropLine(5, 2, 0, 0, 0) + dropLine(0, 2, 0, 0, 0));
   // Three kinds: the shelf does not scroll.
   for (int id = 3; id < 7; ++id) PlayerManager::instance().currentPlayer().items.erase(id);
@@ -206,7 +207,8 @@ TEST_F(MageScreenTest, TheCancelExitAndAnEmptyCauldronCastNothing) {
 TEST_F(MageScreenTest, AnUnknownTargetFallsBackToThePlayer) {
   const Dragon before = dragon(0);
   const std::string said = visitMage(ScreenParam(0x12000000), dropOn(0) + kCast + kDismiss);
-  EXPECT_EQ(said.rfind("MageScreen::visible(): ERROR: invalid spell target, using current player !\n", 0), 0u) << said;
+  EXPECT_EQ(said.rfind("MageScreen::visible(): ERROR: invalid spell target, using current player !\n", 0), 0u)
+      << said;
   EXPECT_NE(said.find(dropLine(0, 2, 0, 0, 0)), std::string::npos);
   EXPECT_EQ(mage.lastMessage(), String("Spell successfully casted on yourself"));
   expectDragonAsBefore(before);
@@ -265,7 +267,8 @@ TEST_F(MageScreenTest, HelpClosesOnItsButtonOnAnEmptyPlaceAndWithTheShelf) {
 
 TEST_F(MageScreenTest, TheDialsDoNotTurnWhileTheShelfIsOpen) {
   // The condenser lies outside the open shelf; the shelf must be closed to turn it.
-  const std::string said = visitMage(kSpellOnHuman, kShelfHandle + kCondenser + kShelfHandle + kBunsen + dropOn(0) + kCancel);
+  const std::string said =
+      visitMage(kSpellOnHuman, kShelfHandle + kCondenser + kShelfHandle + kBunsen + dropOn(0) + kCancel);
   EXPECT_EQ(said, dropLine(0, 2, 0, 1, 0));
 }
 

@@ -103,7 +103,8 @@ TEST_F(RoundFramesTest, FramesMarkTheHumansAndTheDateLineNamesTheRound) {
     std::vector<int> ink;
     for (int x = 0; x < kScreenWidth; ++x)
       for (int y = 0; y < 39; ++y)
-        if (picture[x * kScreenHeight + kScreenHeight - 1 - y] == testcontent::kGlyphInk) ink.push_back(x * 1000 + y);
+        if (picture[x * kScreenHeight + kScreenHeight - 1 - y] == testcontent::kGlyphInk)
+          ink.push_back(x * 1000 + y);
     return ink;
   };
   const CountryManager& land = CountryManager::instance();

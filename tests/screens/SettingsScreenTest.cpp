@@ -39,7 +39,8 @@ protected:
   std::string mapping() const {
     int up, down, left, right;
     rig.app.getKeyMapping(up, down, left, right);
-    return std::to_string(up) + " " + std::to_string(down) + " " + std::to_string(left) + " " + std::to_string(right);
+    return std::to_string(up) + " " + std::to_string(down) + " " + std::to_string(left) + " " +
+           std::to_string(right);
   }
 
   std::unique_ptr<SettingsScreen> screen;
