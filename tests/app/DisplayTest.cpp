@@ -33,20 +33,30 @@ void expectWindowShows(const TestRig& rig, const uint16_t* framebuffer, bool upr
   EXPECT_EQ(wrong, 0);
 }
 
-TEST(DisplayTest, PlainPanelTurnedRotatesTheFramebufferByHalfATurn) {
-  TestRig rig(displayType(1));
-  uint16_t* fb = rig.app.getFramebuffer();
-  paintPattern(fb);
-  rig.app.update(true);
-  EXPECT_EQ(panelPixel(rig.backend, 76799 * 2), fb[0]);
-  EXPECT_EQ(panelPixel(rig.backend, 0), fb[76799]);
-  expectWindowShows(rig, fb, true);
-
-  rig.app.turned = false;
-  rig.app.update(true);
-  EXPECT_EQ(panelPixel(rig.backend, 0), fb[0]);
-  EXPECT_EQ(panelPixel(rig.backend, 76799 * 2), fb[76799]);
-  expectWindowShows(rig, fb, false);  // upside down, as on the device
+// The plain panel turned rotates the picture by half a turn; the landscape panel is written
+// along its pitches inside its memory: turned, framebuffer pixel 0 is portrait pixel
+// (239, 319), the end of its first line. Not turned, each shows the picture upside down, as
+// on the device. Where the first and the last framebuffer pixel land, turned and not.
+TEST(DisplayTest, PanelsThatTurnPlaceTheCornersAndShowThePicture) {
+  struct Case {
+    int type;
+    size_t turnedFirst, turnedLast, uprightFirst, uprightLast;
+  };
+  for (const Case& c : {Case{1, 76799 * 2, 0, 0, 76799 * 2}, Case{3, 319 * 2, 239 * 640, 239 * 640, 319 * 2}}) {
+    SCOPED_TRACE(c.type);
+    TestRig rig(displayType(c.type));
+    uint16_t* fb = rig.app.getFramebuffer();
+    paintPattern(fb);
+    rig.app.update(true);
+    EXPECT_EQ(panelPixel(rig.backend, c.turnedFirst), fb[0]);
+    EXPECT_EQ(panelPixel(rig.backend, c.turnedLast), fb[76799]);
+    expectWindowShows(rig, fb, true);
+    rig.app.turned = false;
+    rig.app.update(true);
+    EXPECT_EQ(panelPixel(rig.backend, c.uprightFirst), fb[0]);
+    EXPECT_EQ(panelPixel(rig.backend, c.uprightLast), fb[76799]);
+    expectWindowShows(rig, fb, false);
+  }
 }
 
 TEST(DisplayTest, WideLinePanelCopiesLinesApartAndCannotTurn) {
@@ -65,23 +75,6 @@ TEST(DisplayTest, WideLinePanelCopiesLinesApartAndCannotTurn) {
   size_t first = said.find("d2: turnscreen\n");
   ASSERT_NE(first, std::string::npos);
   EXPECT_NE(said.find("d2: turnscreen\n", first + 1), std::string::npos);
-}
-
-TEST(DisplayTest, LandscapePanelIsWrittenAlongItsPitchesInsideItsMemory) {
-  TestRig rig(displayType(3));
-  uint16_t* fb = rig.app.getFramebuffer();
-  paintPattern(fb);
-  rig.app.update(true);
-  // Turned: framebuffer pixel 0 is portrait pixel (239, 319), the end of the panel's first line.
-  EXPECT_EQ(panelPixel(rig.backend, 319 * 2), fb[0]);
-  EXPECT_EQ(panelPixel(rig.backend, 239 * 640), fb[76799]);
-  expectWindowShows(rig, fb, true);
-
-  rig.app.turned = false;
-  rig.app.update(true);
-  EXPECT_EQ(panelPixel(rig.backend, 239 * 640), fb[0]);
-  EXPECT_EQ(panelPixel(rig.backend, 319 * 2), fb[76799]);
-  expectWindowShows(rig, fb, false);
 }
 
 TEST(DisplayTest, EachLayoutNamesItselfOncePerRun) {

@@ -18,39 +18,25 @@ protected:
   void releaseKey(uint32_t code) { rig.key(WM_KEYUP, code); app.update(false); }
 };
 
-TEST_F(InputTest, TurnedDefaultMappingReadsThePhysicalKeysTurned) {
-  pressKey(kDeviceKeys.up);
-  EXPECT_TRUE(app.isKeyDown(KeyRight, true));   // the device lies on its side
-  EXPECT_FALSE(app.isKeyDown(KeyRight, false));  // unmapped: the physical right key
-  EXPECT_TRUE(app.isKeyDown(KeyUp, false));
-  EXPECT_FALSE(app.isKeyDown(KeyUp, true));
-  releaseKey(kDeviceKeys.up);
-  EXPECT_FALSE(app.isKeyDown(KeyRight, true));
-
-  pressKey(kDeviceKeys.down);
-  EXPECT_TRUE(app.isKeyDown(KeyLeft, true));
-  releaseKey(kDeviceKeys.down);
-  pressKey(kDeviceKeys.left);
-  EXPECT_TRUE(app.isKeyDown(KeyUp, true));
-  releaseKey(kDeviceKeys.left);
-  pressKey(kDeviceKeys.right);
-  EXPECT_TRUE(app.isKeyDown(KeyDown, true));
-  EXPECT_TRUE(app.isKeyDown(KeyRight, false));
-}
-
-TEST_F(InputTest, NotTurnedMappingReadsTheOtherWayRound) {
-  app.setKeyMapping(4, 5, 7, 6);
-  pressKey(kDeviceKeys.up);
-  EXPECT_TRUE(app.isKeyDown(KeyLeft, true));
-  releaseKey(kDeviceKeys.up);
-  pressKey(kDeviceKeys.down);
-  EXPECT_TRUE(app.isKeyDown(KeyRight, true));
-  releaseKey(kDeviceKeys.down);
-  pressKey(kDeviceKeys.left);
-  EXPECT_TRUE(app.isKeyDown(KeyDown, true));
-  releaseKey(kDeviceKeys.left);
-  pressKey(kDeviceKeys.right);
-  EXPECT_TRUE(app.isKeyDown(KeyUp, true));
+// Each physical direction key reaches the slot the player sees: turned (the default: the
+// device lies on its side) and with the upright pairing. Unmapped, it reads as it is.
+TEST_F(InputTest, MappedDirectionKeysReadAsThePlayerSeesThemUnmappedAsTheyAre) {
+  const uint32_t physical[] = {kDeviceKeys.up, kDeviceKeys.down, kDeviceKeys.left, kDeviceKeys.right};
+  const int unmapped[] = {KeyUp, KeyDown, KeyLeft, KeyRight};
+  const int mapped[2][4] = {{KeyRight, KeyLeft, KeyUp, KeyDown}, {KeyLeft, KeyRight, KeyDown, KeyUp}};
+  for (int pairing = 0; pairing < 2; ++pairing) {
+    if (pairing == 1) app.setKeyMapping(4, 5, 7, 6);
+    for (int i = 0; i < 4; ++i) {
+      SCOPED_TRACE(testing::Message() << "pairing " << pairing << ", key " << i);
+      pressKey(physical[i]);
+      EXPECT_TRUE(app.isKeyDown(mapped[pairing][i], true));
+      EXPECT_FALSE(app.isKeyDown(mapped[pairing][i], false));
+      EXPECT_TRUE(app.isKeyDown(unmapped[i], false));
+      EXPECT_FALSE(app.isKeyDown(unmapped[i], true));
+      releaseKey(physical[i]);
+      EXPECT_FALSE(app.isKeyDown(mapped[pairing][i], true));
+    }
+  }
   int up, down, left, right;
   app.getKeyMapping(up, down, left, right);
   EXPECT_EQ((std::array{up, down, left, right}), (std::array{4, 5, 7, 6}));

@@ -1,71 +1,36 @@
-#include "app/TestApp.h"
+// The screens that frame a game: the intro, the start, the win and the credits.
+#include "support/ScreenTest.h"
 
-#include "app/Script.h"
-#include "gfx/FontManager.h"
-#include "res/ResourceArchive.h"
 #include "screens/CreditScreen.h"
 #include "screens/IntroScreen.h"
 #include "screens/StartScreen.h"
 #include "screens/WinScreen.h"
-#include "support/TestContent.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
-class FrameScreensTest : public ::testing::Test {
-protected:
-  FrameScreensTest() : folder(testcontent::writeGraphicsArchive(testName())) {}
-  ~FrameScreensTest() override {
-    FontManager::destroy();
-    closeGraphicsArchive();
-  }
-  static std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
-  void play(const std::string& text) {
-    std::string error;
-    ASSERT_TRUE(script.load(text, error)) << error;
-    rig.app.setScript(&script);
-  }
-  // Shows the screen as the screen loop does and runs it; its next name.
-  std::string run(Screen& screen) {
-    ScreenManager::instance().showScreen(&screen, false, 0);
-    String next;
-    screen.run(next);
-    screen.visible(false, -1);
-    return next.c_str();
-  }
+using namespace screentest;
 
-  std::string folder;
-  TestRig rig;
-  ScriptRunner script{rig.backend};
-};
+using FrameScreensTest = ScreenTest;
 
-TEST_F(FrameScreensTest, TheIntroShowsFiftyFlightFramesAndTwoLogosAndLeadsToTheStart) {
-  IntroScreen intro;
-  int before = rig.backend.presentCount();
-  uint32_t started = now();
-  EXPECT_EQ(run(intro), "START");
-  // 50 flight frames, then for each logo 13 steps out and 13 in.
-  EXPECT_EQ(rig.backend.presentCount() - before, IntroScreen::kFlightFrames + 2 * 26);
-  EXPECT_GE(now() - started, 1000u + 2 * 1500u);
-}
-
-TEST_F(FrameScreensTest, TheIntroFlightHoldsEachFrameAtTheHandheldsPace) {
+// 50 flight frames, each held a pace at least, the last a second; then for each logo 13
+// steps out and 13 in, the logo staying a second and a half.
+TEST_F(FrameScreensTest, TheIntroShowsItsFlightAtTheHandheldsPaceAndTwoLogosAndLeadsToTheStart) {
   PresentTimes times(rig.backend);
   IntroScreen intro;
-  const uint32_t started = now();
-  run(intro);
-  ASSERT_GT(times.ticks.size(), size_t(IntroScreen::kFlightFrames));
-  // The flight: from the start to its last frame leaving the screen (the second's wait).
-  const uint32_t flightMs = times.ticks[IntroScreen::kFlightFrames] - started - 1000;
-  EXPECT_GE(flightMs, 2500u);
-  EXPECT_GE(times.shortestHold(0, IntroScreen::kFlightFrames), kHandheldFrameMs);
+  EXPECT_EQ(run(intro), "START");
+  const size_t flight = IntroScreen::kFlightFrames;
+  ASSERT_EQ(times.ticks.size(), flight + 2 * 26);
+  EXPECT_GE(times.shortestHold(0, flight), kHandheldFrameMs);
+  EXPECT_GE(times.ticks[flight] - times.ticks[flight - 1], 1000u);
+  EXPECT_GE(times.ticks[flight + 26] - times.ticks[flight + 25], 1500u);
+  EXPECT_GE(now() - times.ticks.back(), 1500u);
 }
 
 TEST_F(FrameScreensTest, APressDuringTheIntroIsTheFirstTheStartScreenSees) {
-  play("wait 100\ntap 240 200\n");  // on the start button, while the intro still runs
+  play(tap(240, 200, 100));  // on the start button, while the intro still runs
   IntroScreen intro;
   EXPECT_EQ(run(intro), "START");
+  intro.visible(false, -1);
   rig.app.setScript(nullptr);
   StartScreen start;
   EXPECT_EQ(run(start), "ROUND");  // no further tap was needed
@@ -73,31 +38,39 @@ TEST_F(FrameScreensTest, APressDuringTheIntroIsTheFirstTheStartScreenSees) {
 
 TEST_F(FrameScreensTest, TheStartScreenWaitsForItsButton) {
   rig.app.update(true);
-  play("wait 100\ntap 199 200\nwait 100\ntap 240 230\nwait 100\ntap 290 180\nwait 100\ntap 289 229\n");
   StartScreen start;
-  EXPECT_EQ(run(start), "ROUND");
-  EXPECT_TRUE(script.finished());  // the taps beside the button changed nothing
+  // The taps beside the button change nothing: the last one, long after, starts.
+  EXPECT_EQ(visit(start, tap(199, 200, 100) + tap(240, 230, 100) + tap(290, 180, 100) + tap(289, 229, 2000)),
+            "ROUND");
 }
 
 // The screen fades in with its picture (the test archive's placeholder, grey), and a tap
-// made before it ran does not end it.
-TEST_F(FrameScreensTest, TheWinScreenFadesInWithItsPictureAndWaitsForAFreshTap) {
+// made before it ran does not end it; the message is split at its bar.
+TEST_F(FrameScreensTest, TheWinScreenShowsItsTwoLinesAndWaitsForAFreshTap) {
   WinScreen win;
   const String message = "Harvek completed the|talisman. Game over !";
   win.visible(true, reinterpret_cast<ScreenParam>(&message));
-  std::fill(rig.app.getFramebuffer(), rig.app.getFramebuffer() + kScreenPixels, uint16_t(0));
-  win.draw(rig.app.getFramebuffer());
-  EXPECT_NE(rig.app.getFramebuffer()[10 * kScreenHeight + (kScreenHeight - 1 - 10)], 0);
+  EXPECT_STREQ(win.firstLine().c_str(), "Harvek completed the");
+  EXPECT_STREQ(win.secondLine().c_str(), "talisman. Game over !");
+  std::fill(framebuffer(), framebuffer() + kScreenPixels, uint16_t(0));
+  win.draw(framebuffer());
+  EXPECT_NE(pixel(10, 10), 0);
 
   play("tap 10 10\nwait 50\n");
   while (!script.finished()) rig.app.update(true);
-  play("wait 500\ntap 10 10\n");
+  play(tap(10, 10, 500));
   const uint32_t started = now();
   String next;
   win.run(next);
   win.visible(false, -1);
+  EXPECT_STREQ(next.c_str(), "");
   EXPECT_GE(now() - started, 500u);
   EXPECT_TRUE(script.finished());
+
+  const String plain("No bar here");
+  win.visible(true, reinterpret_cast<ScreenParam>(&plain));
+  EXPECT_STREQ(win.firstLine().c_str(), "No bar here");
+  EXPECT_STREQ(win.secondLine().c_str(), "");
 }
 
 TEST_F(FrameScreensTest, TheCreditsEndTheProgramAfterFifteenSecondsOrATap) {
@@ -106,24 +79,11 @@ TEST_F(FrameScreensTest, TheCreditsEndTheProgramAfterFifteenSecondsOrATap) {
   EXPECT_EQ(run(credits), "__DONE__");
   EXPECT_GE(now() - started, CreditScreen::kShownMs);
   EXPECT_LT(now() - started, CreditScreen::kShownMs + 100);
-  play("wait 200\ntap 10 10\n");
+  credits.visible(false, -1);
+  play(tap(10, 10, 200));
   started = now();
   EXPECT_EQ(run(credits), "__DONE__");
   EXPECT_LT(now() - started, 1000u);
-}
-
-TEST_F(FrameScreensTest, TheWinMessageIsSplitAtTheBar) {
-  WinScreen win;
-  String message("Harvek completed the|talisman. Game over !");
-  win.visible(true, reinterpret_cast<ScreenParam>(&message));
-  EXPECT_STREQ(win.firstLine().c_str(), "Harvek completed the");
-  EXPECT_STREQ(win.secondLine().c_str(), "talisman. Game over !");
-  String plain("No bar here");
-  win.visible(true, reinterpret_cast<ScreenParam>(&plain));
-  EXPECT_STREQ(win.firstLine().c_str(), "No bar here");
-  EXPECT_STREQ(win.secondLine().c_str(), "");
-  play("wait 100\ntap 10 10\n");
-  EXPECT_EQ(run(win), "");
 }
 
 }  // namespace

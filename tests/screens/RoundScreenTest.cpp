@@ -1,65 +1,27 @@
 // The round screen: castle visits from the portraits, the end of a round with its
 // reminders, the engine and the hatched eggs, the hourglass, saving and loading through the
 // slot dialogs, and quitting; the screens it opens are recorders.
-#include "app/TestApp.h"
+#include "support/ScreenTest.h"
 
-#include "app/Script.h"
 #include "app/StateDump.h"
 #include "core/Random.h"
-#include "gfx/FontManager.h"
-#include "gfx/TestPictures.h"
-#include "platform/Files.h"
-#include "players/PlayerManager.h"
 #include "players/Savegame.h"
-#include "res/ArchiveWriter.h"
-#include "res/ResourceArchive.h"
 #include "screens/RoundScreen.h"
-#include "support/TestContent.h"
-#include "world/CountryManager.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
-// What the opened screens were asked to show, as "NAME:param", in order.
-std::vector<std::string>& opened() {
-  static std::vector<std::string> journal;
-  return journal;
-}
-
-class Recorder : public Screen {
-public:
-  explicit Recorder(std::string name) : name_(std::move(name)) {}
-  void getName(String& out) override { out = name_.c_str(); }
-  void visible(bool on, ScreenParam param) override {
-    if (!on) return;
-    opened().push_back(name_ + ":" + std::to_string(param));
-    if (onOpen) onOpen();
-  }
-  void run(String& next) override { next = String(); }
-  void draw(uint16_t* target) override { std::fill(target, target + kScreenPixels, uint16_t(0)); }
-
-  const std::string& name() const { return name_; }
-
-  std::function<void()> onOpen;
-
-private:
-  std::string name_;
-};
+using namespace screentest;
+using Journal = std::vector<std::string>;
 
 // Taps, each after the screen or dialog before it has settled.
-std::string tap(int x, int y) { return "wait 200\ntap " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
+std::string tap(int x, int y) { return screentest::tap(x, y, 200); }
 const std::string kHourglass = tap(160, 215);
 const std::string kDismiss = tap(260, 170);  // closes a message; on the round screen nothing
 const std::string kSave = tap(250, 200);
@@ -67,7 +29,6 @@ const std::string kLoad = tap(280, 200);
 std::string slot(int k) { return tap(91 + 65 * k, 47); }
 const std::string kQuit = tap(310, 230) + tap(120, 47);  // "Yes"
 const std::string kQuitNo = tap(310, 230) + tap(185, 47);
-
 const std::string kCantLoad = "Unable to load savegame !";
 
 platform::HeadlessOptions millisecondFrames() {
@@ -76,44 +37,23 @@ platform::HeadlessOptions millisecondFrames() {
   return options;
 }
 
-class RoundScreenTest : public ::testing::Test {
+class RoundScreenTest : public ScreenTest {
 protected:
-  RoundScreenTest() : folder(testcontent::writeGraphicsArchive(testName())) {
-    opened().clear();
+  explicit RoundScreenTest(const Entries& pictures = {}) : ScreenTest(pictures, millisecondFrames()) {
     seedRandom(5);
-    for (Recorder* screen : {&castle, &settings, &engine, &eggInfo})
-      ScreenManager::instance().addScreen(String(screen->name().c_str()), screen);
-    castle.onOpen = [] { opened().back() += "/player" + std::to_string(PlayerManager::instance().current()); };
+    for (RecordingScreen* screen : {&castle, &settings, &engine, &eggInfo}) screen->journal = &opened;
+    castle.onOpen = [this] { opened.back() += "/player" + std::to_string(PlayerManager::instance().current()); };
   }
-  ~RoundScreenTest() override {
-    rig.app.restartRequested = false;
-    PlayerManager::destroy();
-    CountryManager::destroy();
-    FontManager::destroy();
-    closeGraphicsArchive();
-  }
-  static std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+  ~RoundScreenTest() override { rig.app.restartRequested = false; }
 
   // A new game of these rulers and the screen, made after the archive as at start-up.
-  RoundScreen& startGame(const std::array<int, 3>& types) {
+  void startGame(const std::array<int, 3>& types) {
     PlayerManager::startGame(types);
     CountryManager::instance();
     round = std::make_unique<RoundScreen>();
-    return *round;
   }
-  Player& player(int i) { return *PlayerManager::instance().player(i); }
-
   // Shows the screen as the screen loop does and plays the script on it to its end.
-  std::string play(const std::string& text) {
-    std::string error;
-    EXPECT_TRUE(script.load(text, error)) << error;
-    rig.app.setScript(&script);
-    ScreenManager::instance().showScreen(round.get(), false, 0);
-    String next;
-    round->run(next);
-    EXPECT_TRUE(script.finished()) << "the screen ended at script line " << script.pendingLine();
-    return next.c_str();
-  }
+  std::string play(const std::string& text) { return visit(*round, text); }
   std::vector<std::string> messages() const {
     std::vector<std::string> out;
     for (const String& text : round->messagesShown()) out.push_back(text.c_str());
@@ -132,61 +72,39 @@ protected:
     return values;
   }
 
-  std::string folder;
-  TestRig rig{millisecondFrames()};
-  ScriptRunner script{rig.backend};
-  Recorder castle{"CASTLE"}, settings{"SETTINGS"}, engine{"ENGINE"}, eggInfo{"EGGINFO"};
+  Journal opened;  // what the recorders were asked to show, in order
+  RecordingScreen castle{"CASTLE"}, settings{"SETTINGS"}, engine{"ENGINE"}, eggInfo{"EGGINFO"};
   std::unique_ptr<RoundScreen> round;
 };
 
-using Journal = std::vector<std::string>;
+// The frames in colours of their own over a black hall.
+constexpr uint16_t kFrameColours[3] = {0xF800, 0x07E0, 0x001F};
+class RoundFramesTest : public RoundScreenTest {
+protected:
+  RoundFramesTest()
+      : RoundScreenTest({{"gfx\\choose\\g0.gif", plainGif(116, 117, kFrameColours[0])},
+                         {"gfx\\choose\\g1.gif", plainGif(114, 114, kFrameColours[1])},
+                         {"gfx\\choose\\g2.gif", plainGif(110, 111, kFrameColours[2])},
+                         {"gfx\\choose\\bgn.jpg", writeJpeg(zoneImage({}))}}) {}
+};
 
-// A picture of one colour, as a GIF.
-std::vector<uint8_t> plainGif(int width, int height, const Rgb& colour) {
-  IndexedImage image;
-  image.width = width;
-  image.height = height;
-  image.indices.assign(size_t(width * height), 0);
-  image.palette = {colour, {0, 0, 0}};
-  return writeGif(image);
-}
-
-uint16_t pixelAt(const std::vector<uint16_t>& frame, int x, int y) {
-  return frame[size_t(x * kScreenHeight + kScreenHeight - 1 - y)];
-}
-
-TEST_F(RoundScreenTest, FramesMarkTheHumansAndTheDateLineNamesTheRound) {
-  // The frames in colours of their own over a black hall.
-  const Rgb colours[3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
-  {
-    ResourceArchive* archive = openGraphicsArchive();
-    ASSERT_NE(archive, nullptr);
-    ArchiveWriter writer;
-    for (int i = 0; i < archive->count(); ++i) writer.add(archive->nameOf(i), *archive->read(i));
-    closeGraphicsArchive();
-    writer.add("gfx\\choose\\g0.gif", plainGif(116, 117, colours[0]));
-    writer.add("gfx\\choose\\g1.gif", plainGif(114, 114, colours[1]));
-    writer.add("gfx\\choose\\g2.gif", plainGif(110, 111, colours[2]));
-    writer.add("gfx\\choose\\bgn.jpg", writeJpeg(RgbImage{320, 240, std::vector<uint8_t>(320 * 240 * 3, 0)}));
-    const std::vector<uint8_t> bytes = writer.bytes();
-    ASSERT_TRUE(platform::replaceFile(folder + "/gfx.arc", bytes.data(), bytes.size()));
-  }
+TEST_F(RoundFramesTest, FramesMarkTheHumansAndTheDateLineNamesTheRound) {
   startGame({HumanPlayer, ComputerPlayer, HumanPlayer});
-  std::vector<uint16_t> frame(kScreenPixels, 0);
   round->visible(true, 0);
-  round->draw(frame.data());
+  round->draw(framebuffer());
   // Points only the frames cover.
-  EXPECT_EQ(pixelAt(frame, 5, 45), to565(colours[0]));
-  EXPECT_NE(pixelAt(frame, 104, 185), to565(colours[1]));
-  EXPECT_EQ(pixelAt(frame, 310, 45), to565(colours[2]));
+  EXPECT_EQ(pixel(5, 45), kFrameColours[0]);
+  EXPECT_NE(pixel(104, 185), kFrameColours[1]);
+  EXPECT_EQ(pixel(310, 45), kFrameColours[2]);
 
   // The date line is the only ink above the frames: exactly the line the land's names and
   // the round make.
-  auto dateInk = [](const std::vector<uint16_t>& picture) {
+  auto dateInk = [](const uint16_t* picture) {
     std::vector<int> ink;
     for (int x = 0; x < kScreenWidth; ++x)
       for (int y = 0; y < 39; ++y)
-        if (pixelAt(picture, x, y) == testcontent::kGlyphInk) ink.push_back(x * 1000 + y);
+        if (picture[x * kScreenHeight + kScreenHeight - 1 - y] == testcontent::kGlyphInk)
+          ink.push_back(x * 1000 + y);
     return ink;
   };
   const CountryManager& land = CountryManager::instance();
@@ -194,13 +112,13 @@ TEST_F(RoundScreenTest, FramesMarkTheHumansAndTheDateLineNamesTheRound) {
     std::vector<uint16_t> reference(kScreenPixels, 0);
     String line = String::format("Land of %s, %s %d", land.areaName().c_str(), land.timeName().c_str(), year);
     FontManager::instance().drawText(0, 0, 29, line, reference.data(), AlignCentre);
-    return dateInk(reference);
+    return dateInk(reference.data());
   };
   ASSERT_FALSE(expected(2045).empty());
-  EXPECT_EQ(dateInk(frame), expected(2045));
+  EXPECT_EQ(dateInk(framebuffer()), expected(2045));
   EXPECT_EQ(play(kHourglass + kDismiss + kDismiss + kQuit), "");
-  round->draw(frame.data());
-  EXPECT_EQ(dateInk(frame), expected(2046));
+  round->draw(framebuffer());
+  EXPECT_EQ(dateInk(framebuffer()), expected(2046));
   EXPECT_NE(expected(2045), expected(2046));
 }
 
@@ -210,7 +128,7 @@ TEST_F(RoundScreenTest, APortraitOpensTheCastleOfItsHumanRulerOnly) {
   // corner; just beside it and the quit button. "No" keeps the screen running.
   EXPECT_EQ(play(tap(50, 100) + tap(110, 100) + kQuitNo + tap(316, 152) + tap(317, 152) + tap(312, 222) + kQuit),
             "");
-  EXPECT_EQ(opened(), (Journal{"CASTLE:0/player1", "CASTLE:0/player2"}));
+  EXPECT_EQ(opened, (Journal{"CASTLE:0/player1", "CASTLE:0/player2"}));
   EXPECT_FALSE(round->visited(0));
   EXPECT_TRUE(round->visited(1));
   EXPECT_TRUE(round->visited(2));
@@ -222,7 +140,7 @@ TEST_F(RoundScreenTest, APortraitOpensTheCastleOfItsHumanRulerOnly) {
 TEST_F(RoundScreenTest, WhereHumansPortraitsOverlapTheFirstWins) {
   startGame({HumanPlayer, HumanPlayer, HumanPlayer});
   EXPECT_EQ(play(tap(115, 155) + tap(102, 75) + tap(216, 100) + tap(215, 188) + tap(101, 188) + kQuit), "");
-  EXPECT_EQ(opened(), (Journal{"CASTLE:0/player0", "CASTLE:0/player0", "CASTLE:0/player2", "CASTLE:0/player1"}));
+  EXPECT_EQ(opened, (Journal{"CASTLE:0/player0", "CASTLE:0/player0", "CASTLE:0/player2", "CASTLE:0/player1"}));
 }
 
 TEST_F(RoundScreenTest, TheBottomRowOpensSettingsAndEndsRoundsWithinItsEdges) {
@@ -231,7 +149,7 @@ TEST_F(RoundScreenTest, TheBottomRowOpensSettingsAndEndsRoundsWithinItsEdges) {
   EXPECT_EQ(play(tap(29, 210) + tap(30, 239) + tap(131, 187) + tap(192, 239) + tap(130, 239) + tap(193, 200) +
                  tap(160, 186) + kQuit),
             "");
-  EXPECT_EQ(opened(), (Journal{"SETTINGS:0", "ENGINE:0", "ENGINE:0"}));
+  EXPECT_EQ(opened, (Journal{"SETTINGS:0", "ENGINE:0", "ENGINE:0"}));
   EXPECT_EQ(round->roundNumber(), RoundScreen::kFirstRound + 2);
   EXPECT_TRUE(messages().empty());
 }
@@ -243,16 +161,16 @@ TEST_F(RoundScreenTest, EndingARoundRemindsEachIdleHumanThenRunsTheEngine) {
   EXPECT_EQ(play(kHourglass + kDismiss + kDismiss + kQuit), "");
   EXPECT_EQ(messages(), (Journal{reminder(0), reminder(2)}));
   EXPECT_EQ(messagesBeforeEngine, 2u);
-  EXPECT_EQ(opened(), Journal{"ENGINE:0"});
+  EXPECT_EQ(opened, Journal{"ENGINE:0"});
   EXPECT_EQ(round->roundNumber(), RoundScreen::kFirstRound + 1);
   EXPECT_EQ(stateValues()["round"], std::to_string(RoundScreen::kFirstRound + 1));
 
   // Next round player 0 gives his orders: only player 2 is reminded, and the marks are
   // cleared when the round has ended.
-  opened().clear();
+  opened.clear();
   EXPECT_EQ(play(tap(50, 100) + kHourglass + kDismiss + kQuit), "");
   EXPECT_EQ(messages(), Journal{reminder(2)});
-  EXPECT_EQ(opened(), (Journal{"CASTLE:0/player0", "ENGINE:0"}));
+  EXPECT_EQ(opened, (Journal{"CASTLE:0/player0", "ENGINE:0"}));
   EXPECT_FALSE(round->visited(0));
   EXPECT_EQ(round->roundNumber(), RoundScreen::kFirstRound + 2);
 }
@@ -264,7 +182,7 @@ TEST_F(RoundScreenTest, EveryPlayerWhoseEggHatchedSeesItAfterTheEngine) {
     player(2).hatchedThisMonth = true;
   };
   EXPECT_EQ(play(tap(250, 60) + kHourglass + kQuit), "");
-  EXPECT_EQ(opened(), (Journal{"CASTLE:0/player2", "ENGINE:0", "EGGINFO:0", "EGGINFO:2"}));
+  EXPECT_EQ(opened, (Journal{"CASTLE:0/player2", "ENGINE:0", "EGGINFO:0", "EGGINFO:2"}));
   EXPECT_EQ(round->roundNumber(), RoundScreen::kFirstRound + 1);
 }
 
@@ -276,7 +194,7 @@ TEST_F(RoundScreenTest, AGameEndedByTheEngineEndsTheScreenWithoutCountingTheRoun
   };
   // No quit: the screen ends by itself.
   EXPECT_EQ(play(tap(50, 100) + kHourglass), "");
-  EXPECT_EQ(opened(), (Journal{"CASTLE:0/player0", "ENGINE:0"}));
+  EXPECT_EQ(opened, (Journal{"CASTLE:0/player0", "ENGINE:0"}));
   EXPECT_EQ(round->roundNumber(), RoundScreen::kFirstRound);
   EXPECT_TRUE(round->visited(0));
   EXPECT_TRUE(rig.app.restartRequested);

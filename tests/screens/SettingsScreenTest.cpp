@@ -1,112 +1,69 @@
-#include "app/Script.h"
-#include "app/TestApp.h"
+// The settings screen: the direction keys paired anew, the sound switch, the turned
+// picture, and the settings file it writes and the start-up reads.
+#include "support/ScreenTest.h"
+
 #include "gfx/Bitmap.h"
-#include "gfx/FontManager.h"
 #include "res/Files.h"
-#include "res/ResourceArchive.h"
 #include "screens/SettingsFile.h"
 #include "screens/SettingsScreen.h"
 #include "sound/Sound.h"
-#include "support/TestContent.h"
-
-#include <gtest/gtest.h>
 
 #include <array>
-#include <limits>
-
 #include <cstring>
+#include <limits>
 #include <memory>
-#include <string>
 
 namespace {
 
+using namespace screentest;
+
 // Script key names reach these key slots: "up" KeyLeft, "down" KeyRight, "right" KeyUp,
 // "left" KeyDown (the physical keys of the handheld held on its side).
-class SettingsScreenTest : public ::testing::Test {
+std::string key(const char* name) { return screentest::key(name, 20); }
+// Where the player taps to reach (x, y) while the picture is upside down.
+std::string tapTurned(int x, int y) { return tap(319 - x, 240 - y); }
+const std::string kConfirm = tap(290, 200);
+
+class SettingsScreenTest : public ScreenTest {
 protected:
-  SettingsScreenTest() : folder(testcontent::writeGraphicsArchive(testName())) {}
   ~SettingsScreenTest() override {
     colourFactor = 1.0;
     Sound::destroy();
-    FontManager::destroy();
-    closeGraphicsArchive();
   }
-  static std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
-
   // Shows the screen and plays the script; the screen is left by the confirm button.
   void run(const std::string& text) {
     if (!screen) screen = std::make_unique<SettingsScreen>();
-    std::string error;
-    ASSERT_TRUE(script.load(text, error)) << error;
-    rig.app.setScript(&script);
-    ScreenManager::instance().showScreen(screen.get(), false, 0);
-    String next;
-    screen->run(next);
+    EXPECT_EQ(visit(*screen, text), "");
     screen->visible(false, -1);
-    EXPECT_STREQ(next.c_str(), "");
-    EXPECT_TRUE(script.finished());
   }
   std::string mapping() const {
     int up, down, left, right;
     rig.app.getKeyMapping(up, down, left, right);
-    return std::to_string(up) + " " + std::to_string(down) + " " + std::to_string(left) + " " + std::to_string(right);
+    return std::to_string(up) + " " + std::to_string(down) + " " + std::to_string(left) + " " +
+           std::to_string(right);
   }
-  static std::string tap(int x, int y) { return "wait 50\ntap " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
-  // Where the player taps to reach (x, y) while the picture is upside down.
-  static std::string tapTurned(int x, int y) { return tap(319 - x, 240 - y); }
-  static std::string key(const char* name) {
-    return std::string("wait 50\nkey ") + name + " down\nwait 20\nkey " + name + " up\n";
-  }
-  static constexpr int kConfirmX = 290, kConfirmY = 200;
 
-  std::string folder;
-  TestRig rig;
-  ScriptRunner script{rig.backend};
   std::unique_ptr<SettingsScreen> screen;
 };
-
-TEST_F(SettingsScreenTest, StartsFromTheApplicationsPairingAndSound) {
-  rig.app.setKeyMapping(7, 6, 5, 4);
-  Sound::instance().mute();
-  SettingsScreen settings;
-  EXPECT_EQ(settings.directionKey(KeyUp), 7);
-  EXPECT_EQ(settings.directionKey(KeyDown), 6);
-  EXPECT_EQ(settings.directionKey(KeyLeft), 5);
-  EXPECT_EQ(settings.directionKey(KeyRight), 4);
-  EXPECT_EQ(settings.directionKey(KeyA), 0);
-  EXPECT_FALSE(settings.soundOn());
-}
 
 TEST_F(SettingsScreenTest, ADuplicateKeyIsRefusedUntilItIsMadeUnique) {
   // The turned pairing: up 5, down 4, left 6, right 7. Up gets slot 4, the code of down.
   run(tap(114, 177) + tap(110, 90) + key("up") +  // the tap while waiting is dropped
-      tap(kConfirmX, kConfirmY) + tap(160, 120) +  // the message, dismissed
-      tap(267, 177) + key("down") + tap(kConfirmX, kConfirmY));
+      kConfirm + tap(160, 120) +  // the message, dismissed
+      tap(267, 177) + key("down") + kConfirm);
   EXPECT_EQ(mapping(), "4 5 6 7");
   EXPECT_TRUE(screen->soundOn());
   EXPECT_FALSE(Sound::instance().isMuted());
   EXPECT_EQ(screen->selectedDirection(), -1);
   auto saved = readSettingsFile();
   ASSERT_TRUE(saved);
-  EXPECT_EQ(saved->up, 4);
-  EXPECT_EQ(saved->down, 5);
-  EXPECT_EQ(saved->left, 6);
-  EXPECT_EQ(saved->right, 7);
+  EXPECT_EQ((std::array{saved->up, saved->down, saved->left, saved->right}), (std::array<int32_t, 4>{4, 5, 6, 7}));
 }
 
 TEST_F(SettingsScreenTest, TheMappingChangesOnlyOnConfirmationAndTapsBesideTheSquaresDoNothing) {
-  screen = std::make_unique<SettingsScreen>();
-  rig.app.setScript(&script);
-  std::string error;
   // Left square gets slot 7, right square slot 6: a swap of up and down codes elsewhere.
-  ASSERT_TRUE(script.load(tap(103, 136) + tap(125, 147) + tap(114, 136) + key("left") + "wait 50\nstate " +
-                              folder + "/during.txt\n" + tap(267, 136) + key("right") + tap(kConfirmX, kConfirmY),
-                          error))
-      << error;
-  ScreenManager::instance().showScreen(screen.get(), false, 0);
-  String next;
-  screen->run(next);
-  EXPECT_TRUE(script.finished());
+  run(tap(103, 136) + tap(125, 147) + tap(114, 136) + key("left") + "wait 50\nstate " + folder + "/during.txt\n" +
+      tap(267, 136) + key("right") + kConfirm);
   auto during = readBesideProgram(String("during.txt"));
   ASSERT_TRUE(during);
   EXPECT_NE(std::string(during->begin(), during->end()).find("app.keyMapping = 5 4 6 7"), std::string::npos);
@@ -117,7 +74,7 @@ TEST_F(SettingsScreenTest, TheMappingChangesOnlyOnConfirmationAndTapsBesideTheSq
 
 TEST_F(SettingsScreenTest, WaitingForADirectionKeySleepsAndStillTakesTheKey) {
   // The up square, three seconds without a key, then "down": the turned pairing again.
-  run(tap(114, 177) + "wait 3000\n" + key("down") + tap(kConfirmX, kConfirmY));
+  run(tap(114, 177) + "wait 3000\n" + key("down") + kConfirm);
   EXPECT_EQ(mapping(), "5 4 6 7");
   EXPECT_GE(rig.backend.sleptMicroseconds(), 2500000u);
 }
@@ -126,8 +83,7 @@ TEST_F(SettingsScreenTest, EachSquareReachesToItsCornersAndNoFurther) {
   // A corner of each square, each given another key; then a tap just beside each, and a
   // key that would land in a square one of them had opened.
   run(tap(104, 126) + key("down") + tap(277, 146) + key("up") + tap(104, 187) + key("left") + tap(277, 167) +
-      key("right") + tap(103, 126) + tap(278, 146) + tap(104, 188) + tap(277, 166) + key("down") +
-      tap(kConfirmX, kConfirmY));
+      key("right") + tap(103, 126) + tap(278, 146) + tap(104, 188) + tap(277, 166) + key("down") + kConfirm);
   EXPECT_EQ(screen->directionKey(KeyLeft), KeyRight);
   EXPECT_EQ(screen->directionKey(KeyRight), KeyLeft);
   EXPECT_EQ(screen->directionKey(KeyUp), KeyDown);
@@ -136,12 +92,11 @@ TEST_F(SettingsScreenTest, EachSquareReachesToItsCornersAndNoFurther) {
 }
 
 TEST_F(SettingsScreenTest, TheSoundSwitchActsAtOnce) {
-  screen = std::make_unique<SettingsScreen>();
-  run(tap(105, 85) + tap(kConfirmX, kConfirmY));
+  run(tap(105, 85) + kConfirm);
   EXPECT_TRUE(Sound::instance().isMuted());
   EXPECT_FALSE(screen->soundOn());
   EXPECT_FALSE(readSettingsFile()->soundOn);
-  run(tap(130, 101) + tap(kConfirmX, kConfirmY));
+  run(tap(130, 101) + kConfirm);
   EXPECT_FALSE(Sound::instance().isMuted());
   EXPECT_TRUE(readSettingsFile()->soundOn);
 }
@@ -149,10 +104,10 @@ TEST_F(SettingsScreenTest, TheSoundSwitchActsAtOnce) {
 TEST_F(SettingsScreenTest, TurningTwiceKeepsThePictureButResetsTheKeys) {
   rig.app.setKeyMapping(7, 6, 5, 4);
   // First turn: upright, with the upright preset; the second tap lands upside down.
-  run(tap(260, 90) + tapTurned(260, 90) + tap(kConfirmX, kConfirmY));
+  run(tap(260, 90) + tapTurned(260, 90) + kConfirm);
   EXPECT_TRUE(rig.app.turned);
   EXPECT_EQ(mapping(), "5 4 6 7");
-  run(tap(278, 102) + tapTurned(kConfirmX, kConfirmY));
+  run(tap(278, 102) + tapTurned(290, 200));
   EXPECT_FALSE(rig.app.turned);
   EXPECT_EQ(mapping(), "4 5 7 6");
   auto saved = readSettingsFile();
@@ -163,7 +118,7 @@ TEST_F(SettingsScreenTest, TurningTwiceKeepsThePictureButResetsTheKeys) {
 TEST_F(SettingsScreenTest, TheWrittenFileIsThirtyTwoLittleEndianBytesAndReadsBack) {
   colourFactor = 1.25;
   run(tap(114, 136) + key("up") + tap(267, 136) + key("down") + tap(260, 90) + tapTurned(110, 90) +
-      tapTurned(kConfirmX, kConfirmY));
+      tapTurned(290, 200));
   auto bytes = readBesideProgram(String("settings.dta"));
   ASSERT_TRUE(bytes);
   ASSERT_EQ(bytes->size(), 32u);
@@ -183,8 +138,10 @@ TEST_F(SettingsScreenTest, TheWrittenFileIsThirtyTwoLittleEndianBytesAndReadsBac
   EXPECT_EQ(mapping(), "4 5 7 6");
   EXPECT_FALSE(rig.app.turned);
   EXPECT_TRUE(Sound::instance().isMuted());
+  // A screen starts from the application's pairing and sound.
   SettingsScreen next;
   EXPECT_EQ(next.directionKey(KeyLeft), 7);
+  EXPECT_EQ(next.directionKey(KeyA), 0);
   EXPECT_FALSE(next.soundOn());
 }
 

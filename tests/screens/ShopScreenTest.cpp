@@ -1,145 +1,64 @@
-#include "app/TestApp.h"
+// The dealer's shop: its trade rules and the screen driven by scripted taps.
+#include "support/ScreenTest.h"
 
-#include "app/Script.h"
 #include "core/Random.h"
-#include "gfx/FontManager.h"
-#include "gfx/TestPictures.h"
-#include "platform/Files.h"
-#include "players/ItemManager.h"
-#include "players/PlayerManager.h"
-#include "res/ArchiveWriter.h"
-#include "res/ResourceArchive.h"
 #include "screens/ShopScreen.h"
-#include "support/TestContent.h"
-#include "world/CountryManager.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
 
 namespace {
+
+using namespace screentest;
 
 // A catalogue whose prices tell the items apart; the dealer offers 4, 6, 8, 10 and 12.
 const double kValues[] = {2, 2, 3, 3, 12.9, 4, 5, 6, 3.5, 8, 20, 10, 1, 7};
 
-std::string catalogue(int count) {
+// The zone map: exit, the two scroll arrows, confirm, and the "one less" halves of both
+// arrow columns; the rest is black, which in a column means "one more". And a catalogue of
+// `items` entries in place of the game's.
+Entries shopPictures(int items) {
+  std::vector<Zone> zones = {{304, 223, 319, 239, 0xC61F}, {302, 172, 319, 192, 0xC7F8},
+                             {290, 0, 306, 22, 0xFFFF},    {276, 195, 301, 220, 0xC7FF}};
+  for (int r = 0; r < 7; ++r) {
+    zones.push_back({177, 35 + 21 * r, 184, 45 + 21 * r, 0xFFE0});
+    zones.push_back({307, 35 + 21 * r, 315, 45 + 21 * r, 0xFFE0});
+  }
   std::string text = "<items>";
-  for (int i = 0; i < count; ++i)
+  for (int i = 0; i < items; ++i)
     text += "<item name=\"Item" + std::to_string(i) + "\" image=\"i.gif\" desc=\"i.jpg\" level=\"1\" value=\"" +
             std::to_string(kValues[i]) + "\"/>";
-  return text + "</items>";
+  text += "</items>";
+  return {{"gfx\\xml\\items.xml", std::vector<uint8_t>(text.begin(), text.end())},
+          {"gfx\\shop\\mask.bmp", zoneBmp(zones)}};
 }
 
-void paint(RgbImage& image, int left, int top, int right, int bottom, Rgb colour) {
-  for (int y = top; y <= bottom; ++y)
-    for (int x = left; x <= right; ++x)
-      std::copy(colour.begin(), colour.end(), image.rgb.begin() + (size_t(y) * size_t(image.width) + size_t(x)) * 3);
-}
+std::string buyMore(int row, int times = 1) { return tap(180, 28 + 21 * row, 50, times); }
+std::string buyLess(int row, int times = 1) { return tap(180, 40 + 21 * row, 50, times); }
+std::string sellMore(int row, int times = 1) { return tap(310, 28 + 21 * row, 50, times); }
+std::string sellLess(int row, int times = 1) { return tap(310, 40 + 21 * row, 50, times); }
+const std::string kConfirm = tap(285, 205), kExit = tap(310, 230);
+const std::string kScrollDown = tap(310, 180), kScrollUp = tap(295, 10);
 
-// The shop's zone map: exit, the two scroll arrows, confirm, and the "one less" halves of
-// both arrow columns; the rest is black, which in a column means "one more".
-std::vector<uint8_t> zoneMap() {
-  RgbImage image;
-  image.width = 320;
-  image.height = 240;
-  image.rgb.assign(320 * 240 * 3, 0);
-  paint(image, 304, 223, 319, 239, {198, 195, 255});
-  paint(image, 302, 172, 319, 192, {198, 255, 198});
-  paint(image, 290, 0, 306, 22, {255, 255, 255});
-  paint(image, 276, 195, 301, 220, {198, 255, 255});
-  for (int r = 0; r < 7; ++r) {
-    paint(image, 177, 35 + 21 * r, 184, 45 + 21 * r, {255, 255, 0});
-    paint(image, 307, 35 + 21 * r, 315, 45 + 21 * r, {255, 255, 0});
-  }
-  return writeBmp24(image);
-}
-
-// The test archive with the zone map and a catalogue of `items` entries in place of the
-// game's.
-std::string writeShopArchive(const std::string& testName, int items) {
-  std::string folder = testcontent::writeGraphicsArchive(testName);
-  ArchiveWriter out;
-  {
-    ResourceArchive base{String("gfx.arc")};
-    for (int i = 0; i < base.count(); ++i)
-      if (base.nameOf(i).notEquals(String("gfx\\xml\\items.xml"))) out.add(base.nameOf(i), *base.read(i));
-  }
-  const std::string items_xml = catalogue(items);
-  out.add("gfx\\xml\\items.xml", reinterpret_cast<const uint8_t*>(items_xml.data()), items_xml.size());
-  out.add("gfx\\shop\\mask.bmp", zoneMap());
-  std::vector<uint8_t> bytes = out.bytes();
-  platform::replaceFile(folder + "/gfx.arc", bytes.data(), bytes.size());
-  return folder;
-}
-
-// Taps, each on a screen ready for it.
-std::string tap(int x, int y, int times = 1) {
-  std::string lines;
-  for (int i = 0; i < times; ++i) lines += "wait 50\ntap " + std::to_string(x) + " " + std::to_string(y) + "\n";
-  return lines;
-}
-std::string buyMore(int row, int times = 1) { return tap(180, 28 + 21 * row, times); }
-std::string buyLess(int row, int times = 1) { return tap(180, 40 + 21 * row, times); }
-std::string sellMore(int row, int times = 1) { return tap(310, 28 + 21 * row, times); }
-std::string sellLess(int row, int times = 1) { return tap(310, 40 + 21 * row, times); }
-const std::string kConfirm = tap(285, 205);
-const std::string kExit = tap(310, 230);
-const std::string kScrollDown = tap(310, 180);
-const std::string kScrollUp = tap(295, 10);
-
-class ShopTest : public ::testing::Test {
+class ShopTest : public ScreenTest {
 protected:
-  explicit ShopTest(int items = 14) : folder(writeShopArchive(testName(), items)) {
+  explicit ShopTest(int items = 14) : ScreenTest(shopPictures(items)) {
     PlayerManager::startGame({HumanPlayer, ComputerPlayer, ComputerPlayer}).setCurrentPlayer(0);
   }
-  ~ShopTest() override {
-    ScreenManager::instance().clear();
-    PlayerManager::destroy();
-    CountryManager::destroy();
-    ItemManager::destroy();
-    FontManager::destroy();
-    closeGraphicsArchive();
-  }
-  static std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+  Player& customer() { return player(0); }
 
-  Player& customer() { return *PlayerManager::instance().player(0); }
-
-  // One visit played by the taps; the shop stays shown, so its marks can be read.
-  std::string visit(const std::string& taps) {
-    std::string error;
-    EXPECT_TRUE(script.load(taps, error)) << error;
-    rig.app.setScript(&script);
-    ScreenManager::instance().showScreen(&shop, false, 0);
-    String next;
-    shop.run(next);
-    EXPECT_TRUE(script.finished()) << "a tap was left over at line " << script.pendingLine();
-    rig.app.setScript(nullptr);
-    return next.c_str();
-  }
-
-  std::string folder;
-  TestRig rig;
-  ScriptRunner script{rig.backend};
   ShopScreen shop;
 };
 
 TEST_F(ShopTest, PricesAreTheItemValuesTruncatedAndUnknownItemsHaveNone) {
-  EXPECT_EQ(ShopTrade::priceOf(4), 12);  // 12.9
-  EXPECT_EQ(ShopTrade::priceOf(8), 3);   // 3.5
-  EXPECT_EQ(ShopTrade::priceOf(12), 1);
-  EXPECT_EQ(ShopTrade::priceOf(-1), 0);
-  EXPECT_EQ(ShopTrade::priceOf(14), 0);
+  const int prices[][2] = {{4, 12}, {8, 3}, {12, 1}, {-1, 0}, {14, 0}};  // 12.9, 3.5, 1
+  for (const auto& [item, price] : prices) EXPECT_EQ(ShopTrade::priceOf(item), price) << item;
 }
 
 TEST_F(ShopTest, TheShortfallNamesTheMoneyInThePluralEvenForOne) {
-  EXPECT_STREQ(ShopTrade::shortfallText(1).c_str(), "You need 1 more crystals to buy");
-  EXPECT_STREQ(ShopTrade::shortfallText(2).c_str(), "You need 2 more crystals to buy");
-  EXPECT_STREQ(ShopTrade::shortfallText(37).c_str(), "You need 37 more crystals to buy");
+  for (int need : {1, 2, 37})
+    EXPECT_EQ(ShopTrade::shortfallText(need).c_str(), "You need " + std::to_string(need) + " more crystals to buy");
 }
 
 TEST_F(ShopTest, TheDealerOffersTheSameFiveItemsUpToTheirStocks) {
-  EXPECT_EQ(visit(buyMore(4, 6) + buyMore(5) + buyMore(6) + buyLess(5) + kExit), "");
+  EXPECT_EQ(visit(shop, buyMore(4, 6) + buyMore(5) + buyMore(6) + buyLess(5) + kExit), "");
   const ShopTrade& trade = shop.trade();
   const int ids[] = {4, 6, 8, 10, 12};
   for (int slot = 0; slot < 5; ++slot) {
@@ -156,12 +75,12 @@ TEST_F(ShopTest, TheDealerOffersTheSameFiveItemsUpToTheirStocks) {
   EXPECT_EQ(customer().money, 109);
   EXPECT_EQ(customer().items.count(12), 0u);
   // The next visit offers the full stock again, unmarked.
-  visit(buyMore(4, 5) + kExit);
+  visit(shop, buyMore(4, 5) + kExit);
   EXPECT_EQ(shop.trade().buyMark(4), 5);
 }
 
 TEST_F(ShopTest, BuyingWithEnoughCrystalsPaysForTheMarkedPieces) {
-  visit(buyMore(0, 2) + buyMore(1, 2) + buyLess(1) + buyLess(2) + kConfirm);
+  visit(shop, buyMore(0, 2) + buyMore(1, 2) + buyLess(1) + buyLess(2) + kConfirm);
   EXPECT_EQ(shop.result(), ShopScreen::Confirmed);
   EXPECT_EQ(shop.trade().buyMark(0), 1);
   EXPECT_EQ(shop.trade().buyMark(1), 1);
@@ -174,7 +93,7 @@ TEST_F(ShopTest, BuyingWithEnoughCrystalsPaysForTheMarkedPieces) {
 
 TEST_F(ShopTest, ExactlyEnoughCrystalsIsEnough) {
   customer().money = 17;
-  visit(buyMore(0) + buyMore(1) + kConfirm);
+  visit(shop, buyMore(0) + buyMore(1) + kConfirm);
   EXPECT_EQ(customer().money, 0);
   EXPECT_EQ(customer().itemCount(4), 6);
 }
@@ -183,7 +102,7 @@ TEST_F(ShopTest, TooFewCrystalsKeepTheMarksAndTradingGoesOn) {
   customer().money = 16;
   // The first confirm shows the message, which takes the next tap; a slot less, and the
   // second confirm trades.
-  visit(buyMore(0) + buyMore(1) + kConfirm + tap(100, 100) + buyLess(1) + kConfirm);
+  visit(shop, buyMore(0) + buyMore(1) + kConfirm + tap(100, 100) + buyLess(1) + kConfirm);
   EXPECT_EQ(shop.result(), ShopScreen::Confirmed);
   EXPECT_EQ(customer().money, 4);
   EXPECT_EQ(customer().itemCount(4), 6);
@@ -193,7 +112,7 @@ TEST_F(ShopTest, TooFewCrystalsKeepTheMarksAndTradingGoesOn) {
 TEST_F(ShopTest, AMessageThatWaitsForItsTapThenLeavingChangesNothing) {
   customer().money = 0;
   // The first exit tap only closes the message: the visit needs both.
-  visit(buyMore(4) + kConfirm + kExit + kExit);
+  visit(shop, buyMore(4) + kConfirm + kExit + kExit);
   EXPECT_EQ(shop.result(), ShopScreen::Left);
   EXPECT_EQ(customer().money, 0);
   EXPECT_EQ(customer().items.count(12), 0u);
@@ -201,7 +120,7 @@ TEST_F(ShopTest, AMessageThatWaitsForItsTapThenLeavingChangesNothing) {
 
 TEST_F(ShopTest, ConfirmingWithoutMarksChangesNothing) {
   const auto items = customer().items;
-  visit(kConfirm);
+  visit(shop, kConfirm);
   EXPECT_EQ(shop.result(), ShopScreen::Confirmed);
   EXPECT_EQ(customer().money, 109);
   EXPECT_EQ(customer().items, items);
@@ -209,7 +128,7 @@ TEST_F(ShopTest, ConfirmingWithoutMarksChangesNothing) {
 
 TEST_F(ShopTest, SellingIsLimitedToThePiecesOwnedAndEmptiesTheEntry) {
   // Row 0 is item 0 (one piece), row 4 item 4 (five pieces at 12).
-  visit(sellMore(0, 3) + sellLess(1) + sellMore(4, 3) + sellLess(4) + kConfirm);
+  visit(shop, sellMore(0, 3) + sellLess(1) + sellMore(4, 3) + sellLess(4) + kConfirm);
   EXPECT_EQ(shop.trade().sellMark(0), 1);
   EXPECT_EQ(shop.trade().sellMark(1), 0);
   EXPECT_EQ(shop.trade().sellMark(4), 2);
@@ -221,20 +140,14 @@ TEST_F(ShopTest, SellingIsLimitedToThePiecesOwnedAndEmptiesTheEntry) {
 
 TEST_F(ShopTest, SalesPayForPurchasesOfTheSameVisit) {
   customer().money = 0;
-  visit(sellMore(4, 2) + buyMore(1, 2) + kConfirm);
+  visit(shop, sellMore(4, 2) + buyMore(1, 2) + kConfirm);
   EXPECT_EQ(shop.result(), ShopScreen::Confirmed);
   EXPECT_EQ(customer().money, 24 - 10);
   EXPECT_EQ(customer().itemCount(4), 3);
   EXPECT_EQ(customer().itemCount(6), 9);
 }
 
-TEST_F(ShopTest, TheStripAboveTheFirstRowIsRowZeroAndNothingLiesOutsideTheRows) {
-  visit(tap(180, 4) + tap(180, 172) + tap(176, 28) + tap(185, 28) + kExit);
-  EXPECT_EQ(shop.trade().buyTotal(), 0);
-  visit(tap(180, 5) + kExit);
-  EXPECT_EQ(shop.trade().buyMark(0), 1);
-}
-
+// Each tap at an edge marks one piece or none; the strip above the first row is row 0.
 TEST_F(ShopTest, TheQuantityColumnsEndAtTheirEdgesAndTheRowsAtTheSeventh) {
   struct Case {
     int x, y;
@@ -244,10 +157,11 @@ TEST_F(ShopTest, TheQuantityColumnsEndAtTheirEdgesAndTheRowsAtTheSeventh) {
       {177, 25, 0, -1},  {184, 25, 0, -1},  {176, 25, -1, -1}, {185, 25, -1, -1},
       {307, 151, -1, 6}, {315, 151, -1, 6}, {306, 151, -1, -1}, {316, 151, -1, -1},
       {180, 109, 4, -1}, {180, 172, -1, -1}, {180, 239, -1, -1}, {307, 4, -1, -1},
+      {180, 5, 0, -1},   {180, 4, -1, -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.x) + ", " + std::to_string(c.y));
-    visit(tap(c.x, c.y) + kExit);
+    visit(shop, tap(c.x, c.y) + kExit);
     for (int row = 0; row < ShopTrade::kRows; ++row) EXPECT_EQ(shop.trade().buyMark(row), row == c.buyRow ? 1 : 0);
     for (int entry = 0; entry < shop.trade().sellEntries(); ++entry)
       EXPECT_EQ(shop.trade().sellMark(entry), entry == c.sellEntry ? 1 : 0);
@@ -255,15 +169,15 @@ TEST_F(ShopTest, TheQuantityColumnsEndAtTheirEdgesAndTheRowsAtTheSeventh) {
 }
 
 TEST_F(ShopTest, TheInventoryScrollsOnlyPastSevenEntries) {
-  visit(kScrollDown + kExit);
+  visit(shop, kScrollDown + kExit);
   EXPECT_EQ(shop.firstRow(), 0);  // seven entries fit
   customer().addItem(7, 1);
   customer().addItem(8, 1);
   customer().addItem(9, 1);
-  visit(kScrollDown + kScrollDown + kScrollDown + kScrollDown + kExit);
+  visit(shop, kScrollDown + kScrollDown + kScrollDown + kScrollDown + kExit);
   EXPECT_EQ(shop.firstRow(), 3);  // ten entries: entry 3 is the first that can lead
   // Scrolled by two, row 0 is item 2 (three pieces at 3).
-  visit(kScrollUp + kScrollDown + kScrollDown + kScrollDown + kScrollUp + sellMore(0) + kConfirm);
+  visit(shop, kScrollUp + kScrollDown + kScrollDown + kScrollDown + kScrollUp + sellMore(0) + kConfirm);
   EXPECT_EQ(shop.firstRow(), 2);
   EXPECT_EQ(customer().itemCount(2), 2);
   EXPECT_EQ(customer().money, 112);
@@ -273,7 +187,7 @@ TEST_F(ShopTest, TheSameDealerEveryVisitAndTheGameDiceUntouched) {
   seedRandom(77);
   const int first = randomNumber();
   seedRandom(77);
-  visit("wait 3000\n" + kExit);
+  visit(shop, "wait 3000\n" + kExit);
   const int face = shop.face();
   EXPECT_GE(face, 0);
   EXPECT_LT(face, ShopScreen::kFaces);
@@ -281,7 +195,7 @@ TEST_F(ShopTest, TheSameDealerEveryVisitAndTheGameDiceUntouched) {
   EXPECT_GE(shop.birdStep(), 0);
   EXPECT_GE(shop.birdY(), 10);
   EXPECT_LT(shop.birdY(), 100);
-  visit(kExit);
+  visit(shop, kExit);
   EXPECT_EQ(shop.face(), face);
   EXPECT_EQ(randomNumber(), first);
 }
@@ -294,7 +208,7 @@ protected:
 
 TEST_F(ShortCatalogueTest, NoItemNumberOutsideTheCatalogueIsUsed) {
   customer().addItem(50, 2);  // an item the catalogue does not know, last in the list
-  visit(buyMore(3) + buyMore(4) + kScrollDown + sellMore(6) + buyMore(2) + kConfirm);
+  visit(shop, buyMore(3) + buyMore(4) + kScrollDown + sellMore(6) + buyMore(2) + kConfirm);
   const ShopTrade& trade = shop.trade();
   EXPECT_EQ(trade.offerItem(3), nullptr);
   EXPECT_EQ(trade.offerItem(4), nullptr);
@@ -310,7 +224,7 @@ TEST_F(ShortCatalogueTest, NoItemNumberOutsideTheCatalogueIsUsed) {
 
 TEST_F(ShopTest, WithoutPlayersTheShopHasNoCustomerAndTradesNothing) {
   PlayerManager::destroy();
-  visit(buyMore(0) + sellMore(0) + kConfirm);
+  visit(shop, buyMore(0) + sellMore(0) + kConfirm);
   EXPECT_EQ(shop.result(), ShopScreen::Confirmed);
   EXPECT_EQ(shop.trade().customer(), nullptr);
   EXPECT_EQ(shop.trade().sellEntries(), 0);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -33,32 +34,43 @@ std::vector<uint8_t> fontStrip(int width, int height) {
 
 bool glyphPixelIsInk(int stripColumn, int row) { return (stripColumn * 3 + row) % 5 != 0; }
 
-std::string writeGraphicsArchive(const std::string& testName, bool withZoneMaps) {
+std::vector<uint8_t> dataFile(const std::string& name) {
+  auto bytes = platform::readFile(std::string(NUPAVANE_SOURCE_DIR) + "/data/" + name);
+  return bytes ? *bytes : std::vector<uint8_t>();
+}
+
+std::string writeGraphicsArchive(const std::string& testName, bool withZoneMaps, const Entries& extra) {
   fs::path folder = fs::path(::testing::TempDir()) / ("content-" + testName);
   fs::remove_all(folder);
   fs::create_directories(folder);
   platform::setProgramPath((folder / "nupavane").string());
-  ArchiveWriter archive;
+  Entries entries;
   for (const FontDescription& font : kFonts)
-    archive.add(font.picture, fontStrip(stripWidth(font.size), font.height));
-  archive.add("gfx\\dialog.bmp", plainBmp(298, 70, kPanelColour));
-  archive.add("gfx\\gui\\button_off.bmp", plainBmp(60, 24, kButtonOff));
-  archive.add("gfx\\gui\\button_on.bmp", plainBmp(60, 24, kButtonOn));
+    entries.emplace_back(font.picture, fontStrip(stripWidth(font.size), font.height));
+  entries.emplace_back("gfx\\dialog.bmp", plainBmp(298, 70, kPanelColour));
+  entries.emplace_back("gfx\\gui\\button_off.bmp", plainBmp(60, 24, kButtonOff));
+  entries.emplace_back("gfx\\gui\\button_on.bmp", plainBmp(60, 24, kButtonOn));
   // The new game's character choice.
-  archive.add("gfx\\dialog_large.gif", plainGif(298, 150, kPanelColour));
-  archive.add("gfx\\choose\\p0.bmp", plainBmp(74, 84, kButtonOff));
-  archive.add("gfx\\choose\\p1.bmp", plainBmp(60, 106, kButtonOff));
-  archive.add("gfx\\choose\\p2.bmp", plainBmp(74, 91, kButtonOff));
+  entries.emplace_back("gfx\\dialog_large.gif", plainGif(298, 150, kPanelColour));
+  entries.emplace_back("gfx\\choose\\p0.bmp", plainBmp(74, 84, kButtonOff));
+  entries.emplace_back("gfx\\choose\\p1.bmp", plainBmp(60, 106, kButtonOff));
+  entries.emplace_back("gfx\\choose\\p2.bmp", plainBmp(74, 91, kButtonOff));
   if (withZoneMaps) {
-    archive.add("gfx\\castle\\mask.gif", plainGif(320, 240, 0));
+    entries.emplace_back("gfx\\castle\\mask.gif", plainGif(320, 240, 0));
     for (const char* room : {"cellar", "hatchery", "mage", "shop"})
-      archive.add((std::string("gfx\\") + room + "\\mask.bmp").c_str(), plainBmp(320, 240, 0));
+      entries.emplace_back(std::string("gfx\\") + room + "\\mask.bmp", plainBmp(320, 240, 0));
   }
   // The game's own descriptions: the land the start-up reads.
-  for (const char* file : {"country.xml", "items.xml", "magic.xml"}) {
-    auto bytes = platform::readFile(std::string(NUPAVANE_SOURCE_DIR) + "/data/" + file);
-    if (bytes) archive.add((std::string("gfx\\xml\\") + file).c_str(), *bytes);
+  for (const char* file : {"country.xml", "items.xml", "magic.xml"})
+    entries.emplace_back(std::string("gfx\\xml\\") + file, dataFile(file));
+  for (const auto& entry : extra) {
+    auto same = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.first == entry.first; });
+    if (same == entries.end()) entries.push_back(entry);
+    else same->second = entry.second;
   }
+  ArchiveWriter archive;
+  for (const auto& [name, bytes] : entries)
+    if (!bytes.empty()) archive.add(name.c_str(), bytes);
   std::vector<uint8_t> bytes = archive.bytes();
   platform::replaceFile((folder / "gfx.arc").string(), bytes.data(), bytes.size());
   return folder.string();

@@ -1,9 +1,12 @@
 // A small gfx.arc for tests, made from code: the 13 font strips at their real widths, the
-// dialog panel and the two buttons; and the game's own description files from data/. Written beside a program placed in a fresh folder.
+// dialog panel and the two buttons, and the game's own description files from data/;
+// written beside a program placed in a fresh folder.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace testcontent {
 
@@ -17,10 +20,17 @@ inline constexpr uint16_t kButtonOn = 0x8410;
 // transparent: a pattern that makes every glyph's columns differ.
 bool glyphPixelIsInk(int stripColumn, int row);
 
+// Archive entries: a name and its bytes.
+using Entries = std::vector<std::pair<std::string, std::vector<uint8_t>>>;
+
 // Puts the program at `folder`/nupavane and writes gfx.arc there. Returns the folder.
 // With the rooms' zone maps (plain, one zone each), which the game's start-up checks; the
-// screens' own tests add theirs instead.
-std::string writeGraphicsArchive(const std::string& testName, bool withZoneMaps = false);
+// screens' own tests bring theirs in `extra`, whose entries replace those of the same name.
+std::string writeGraphicsArchive(const std::string& testName, bool withZoneMaps = false,
+                                 const Entries& extra = {});
+
+// The bytes of a file of data/; empty when it cannot be read.
+std::vector<uint8_t> dataFile(const std::string& name);
 
 // Writes snd.arc with every effect and the song into that folder.
 void writeSoundArchive(const std::string& folder);

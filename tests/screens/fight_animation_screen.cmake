@@ -1,1 +1,0 @@
-nupavane_test(fight_animation_screen_tests SOURCES screens/FightAnimationScreenTest.cpp LIBS nupavane_screens test_support)

@@ -1,1 +1,0 @@
-nupavane_test(fight_screen_tests SOURCES screens/FightScreenTest.cpp LIBS nupavane_screens test_support)

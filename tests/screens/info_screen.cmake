@@ -1,1 +1,0 @@
-nupavane_test(info_screen_tests SOURCES screens/InfoScreenTest.cpp LIBS nupavane_screens test_support)

@@ -1,1 +1,0 @@
-nupavane_test(month_end_screen_tests SOURCES screens/MonthEndScreenTest.cpp LIBS nupavane_screens test_support)

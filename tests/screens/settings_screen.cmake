@@ -1,1 +1,0 @@
-nupavane_test(settings_screen_tests SOURCES screens/SettingsScreenTest.cpp LIBS nupavane_screens test_support)
