@@ -5,6 +5,7 @@
 # and reports it through -displayfd, so two runs never collide), exports DISPLAY and sets
 # XVFB_PID. It fails, saying why, when Xvfb is missing or does not come up in 20 seconds:
 # a check without a display fails rather than pass unseen.
+XVFB_PID=
 start_xvfb() {
   if ! command -v Xvfb >/dev/null; then
     echo "Xvfb is not installed: there is no display to run the desktop game on" >&2
