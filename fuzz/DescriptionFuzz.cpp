@@ -9,7 +9,7 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const char* text = reinterpret_cast<const char*>(data);
+  [[maybe_unused]] const char* text = reinterpret_cast<const char*>(data);
 #if defined(FUZZ_COUNTRY)
   CountryManager::fromXml(text, size);
 #elif defined(FUZZ_ITEMS)
