@@ -6,13 +6,12 @@
 #include "players/Savegame.h"
 #include "res/SavegameReader.h"
 #include "res/SavegameWriter.h"
+#include "support/RealLand.h"
 #include "world/CountryManager.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -24,18 +23,16 @@ constexpr int kCatalogue = 24;
 
 // The real land and three rulers of a game some months on.
 void startRealisticGame() {
-  std::ifstream in(std::string(NUPAVANE_SOURCE_DIR) + "/data/country.xml", std::ios::binary);
-  const std::string country{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   seedRandom(1);
-  CountryManager::install(CountryManager::fromXml(country.data(), country.size()));
-  PlayerManager& manager = PlayerManager::startGame({HumanPlayer, ComputerPlayer, HumanPlayer});
+  CountryManager& land = newGameOn(readRealLand(), {HumanPlayer, ComputerPlayer, HumanPlayer});
+  PlayerManager& manager = PlayerManager::instance();
   for (int i = 0; i < PlayerManager::kPlayers; ++i) {
     Player& ruler = *manager.player(i);
     while (ruler.dragonCount() < Player::kMaxDragons) ruler.dragons.push_back(Dragon(String()));
     for (int slot = 0; slot < Player::kIncubators; ++slot) ruler.layEgg(slot);
     ruler.addItem(15, 2);
   }
-  for (int v = 0; v < CountryManager::instance().villageCount(); v += 3) CountryManager::instance().village(v).owner = v % 3;
+  for (int v = 0; v < land.villageCount(); v += 3) land.village(v).owner = v % 3;
 }
 
 std::vector<uint8_t> savedBytes() {

@@ -23,12 +23,10 @@ game=
 trap 'kill -KILL $game 2>/dev/null; kill $XVFB_PID 2>/dev/null; rm -rf "$work"' EXIT
 trap 'exit 1' INT TERM
 start_xvfb
-unset SDL_VIDEODRIVER WAYLAND_DISPLAY
 
-# The way to a state, after the new game's questions (two computer opponents, the human
-# plays character 0) and the intro.
+# The way to a state, after the new game's questions and the intro.
 route() {
-  printf 'wait 500\ntap 223 47\nwait 1500\ntap 73 87\nuntil START 60000\n'
+  printf "${NEW_GAME}until START 60000\n"
   [[ $1 == START ]] && return
   printf 'wait 100\ntap 240 200\nuntil ROUND 60000\n'
   case $1 in

@@ -1,11 +1,8 @@
-// Writes a few valid pictures of one format (PICTURE_FORMAT: "bmp", "gif" or "jpeg") into
-// the folder given: the picture fuzzers' starting points.
+// The picture fuzzers' seeds, of one format (PICTURE_FORMAT: "bmp", "gif" or "jpeg"): the
+// tests' own pictures of each layout the decoder takes, and one BMP depth it refuses.
+#include "FuzzData.h"
 #include "TestPictures.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -49,28 +46,12 @@ Seeds jpegSeeds() {
           {"grey.jpg", writeGreyJpeg(8, 8, grey)}};
 }
 
-Seeds seedsOf(const std::string& format) {
-  if (format == "bmp") return bmpSeeds();
-  if (format == "gif") return gifSeeds();
-  return jpegSeeds();
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: " << argv[0] << " FOLDER" << std::endl;
-    return 2;
-  }
-  std::filesystem::path folder = argv[1];
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
+bool writeSeeds(const std::string& folder) {
+  const std::string format = PICTURE_FORMAT;
   bool written = true;
-  for (const auto& [name, bytes] : seedsOf(PICTURE_FORMAT)) {
-    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    written = written && !bytes.empty() && out.good();
-  }
-  if (!written) std::cerr << argv[0] << ": cannot write into " << folder << std::endl;
-  return written ? 0 : 1;
+  for (const auto& [name, bytes] : format == "bmp" ? bmpSeeds() : format == "gif" ? gifSeeds() : jpegSeeds())
+    written = writeSeed(folder, name, bytes) && written;
+  return written;
 }

@@ -3,34 +3,29 @@
 // then the same game with a month full of events ahead: guards on villages and the
 // talisman, a war, an egg about to hatch, a dragon at the end of its life, a rich and a
 // poor ruler, attacks, an occupation and a recall.
+#include "FuzzData.h"
 #include "core/Random.h"
 #include "players/Savegame.h"
 #include "res/SavegameWriter.h"
 #include "world/CountryManager.h"
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <string>
 #include <tuple>
 
 namespace {
 
-std::string readWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+bool writeGameSeed(const std::string& folder, const char* name, int round, CountryManager& land,
+                   const std::unique_ptr<Player> (&rulers)[PlayerManager::kPlayers]) {
+  SavegameWriter out(String("unused"));
+  writeGame(out, round, land, {rulers[0].get(), rulers[1].get(), rulers[2].get()});
+  return writeSeed(folder, name, std::string(reinterpret_cast<const char*>(out.data()), out.used()));
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s CORPUS-FOLDER\n", argv[0]);
-    return 2;
-  }
+bool writeSeeds(const std::string& folder) {
   seedRandom(1);
-  const std::string country = readWhole(std::string(NUPAVANE_SOURCE_DIR) + "/data/country.xml");
+  const std::string country = readData("country.xml");
   CountryManager::install(CountryManager::fromXml(country.data(), country.size()));
   CountryManager& land = CountryManager::instance();
   std::unique_ptr<Player> rulers[PlayerManager::kPlayers];
@@ -42,10 +37,7 @@ int main(int argc, char** argv) {
   rulers[0]->dragons[3].attributes[Dragon::kHealth] = 0;
   land.village(0).owner = 0;
   land.cell(0).orders[1] = {2, TaskOccupy, 2};
-  SavegameWriter out(String("unused"));
-  writeGame(out, 12, land, {rulers[0].get(), rulers[1].get(), rulers[2].get()});
-  std::ofstream(std::string(argv[1]) + "/saved-game", std::ios::binary)
-      .write(reinterpret_cast<const char*>(out.data()), std::streamsize(out.used()));
+  if (!writeGameSeed(folder, "saved-game", 12, land, rulers)) return false;
 
   int guarded = 0;
   for (int i = 0; i < land.villageCount() && guarded < 6; ++i) {
@@ -75,9 +67,5 @@ int main(int argc, char** argv) {
   land.cell(target.x, target.y).orders[2] = {6, TaskOccupy, 40};
   const Village& own = land.village(2);
   land.cell(own.x, own.y).orders[2] = {1, TaskRecall, 0};
-  SavegameWriter lively(String("unused"));
-  writeGame(lively, 40, land, {rulers[0].get(), rulers[1].get(), rulers[2].get()});
-  std::ofstream(std::string(argv[1]) + "/lively-game", std::ios::binary)
-      .write(reinterpret_cast<const char*>(lively.data()), std::streamsize(lively.used()));
-  return 0;
+  return writeGameSeed(folder, "lively-game", 40, land, rulers);
 }

@@ -3,15 +3,11 @@
 # the display, before it takes the single-instance lock: the next correct start is not kept
 # out. Needs no display; the game is a copy in a folder of its own, beside its archives.
 set -u
-# What is checked is the status and the lines said; the system libraries' own leaks (D-Bus,
-# X) at exit are not this check's business.
-export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
-folder=$1
-here=$(dirname "$0")
-source "$here/xvfb.sh"
+source "$(dirname "$0")/xvfb.sh"
+quiet_system_leaks
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp -p "$folder/nupavane" "$folder/gfx.arc" "$folder/snd.arc" "$work/"
+copy_game "$1"
 unset SDL_VIDEODRIVER WAYLAND_DISPLAY
 export SDL_AUDIODRIVER=dummy
 # A display number no server has: neither its socket nor its lock file exists.

@@ -2,13 +2,11 @@
 # A single-instance lock that cannot be created (here a folder stands where the lock file
 # goes) does not stop the game: it says so once and plays on until the window is closed.
 set -u
-# What is checked is the status and the lines said; the system libraries' own leaks (D-Bus,
-# X) at exit are not this check's business.
-export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
-folder=$1
+source "$(dirname "$0")/xvfb.sh"
+quiet_system_leaks
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp -p "$folder/nupavane" "$folder/gfx.arc" "$folder/snd.arc" "$work/"
+copy_game "$1"
 mkdir "$work/nupavane.lock"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 fail=0

@@ -16,6 +16,12 @@ void put16(Bytes& b, size_t at, uint32_t value) {
   b[at + 1] = uint8_t(value >> 8);
 }
 
+struct Case {
+  const char* what;
+  std::function<void(Bytes&)> damage;
+  bool whole;
+};
+
 // makeWav's layout: RIFF header 12, "fmt " chunk 8 + 16, "data" chunk header at 36.
 constexpr size_t kFormatAt = 20, kDataLengthAt = 40;
 
@@ -38,11 +44,6 @@ TEST(EntryCheck, EveryCutOfAWaveOrASongIsDamage) {
 }
 
 TEST(EntryCheck, WaveHeadersThatDoNotMatchTheirBytes) {
-  struct Case {
-    const char* what;
-    std::function<void(Bytes&)> damage;
-    bool whole;
-  };
   const std::vector<Case> cases{
       {"as made", [](Bytes&) {}, true},
       // What the mixer crashed on: a data length beyond the entry, the RIFF length fixed up.
@@ -79,11 +80,6 @@ TEST(EntryCheck, ModuleHeadersThatDoNotMatchTheirBytes) {
   const size_t firstPattern = 336;
   const size_t packed = song[firstPattern + 7] | song[firstPattern + 8] << 8;
   const size_t instrument = firstPattern + 2 * (9 + packed);
-  struct Case {
-    const char* what;
-    std::function<void(Bytes&)> damage;
-    bool whole;
-  };
   const std::vector<Case> cases{
       {"as made", [](Bytes&) {}, true},
       {"not a module", [](Bytes& b) { b[0] = 'X'; }, false},

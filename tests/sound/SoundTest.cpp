@@ -8,6 +8,7 @@
 #include <mikmod.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -44,12 +45,29 @@ protected:
   // Starts the sound system over this archive; stderr of the start is kept in `startErr`.
   Sound& startWith(const std::map<std::string, Bytes>& entries) {
     folder.writeArchive(entries);
+    return startQuietly();
+  }
+  Sound& startQuietly() {
     ::testing::internal::CaptureStderr();
     Sound& sound = Sound::instance();
     startErr = ::testing::internal::GetCapturedStderr();
     return sound;
   }
-  Sound& startComplete() { return startWith(completeSoundEntries()); }
+  Sound& startComplete() {
+    Sound& sound = startWith(completeSoundEntries());
+    EXPECT_TRUE(sound.ok()) << startErr;
+    return sound;
+  }
+  static void startMusic(Sound& sound) {
+    ::testing::internal::CaptureStderr();
+    sound.play(kMusicEvent);
+    ::testing::internal::GetCapturedStderr();
+  }
+  static int mutedChannels() {
+    int muted = 0;
+    for (UBYTE channel = 0; channel < 4; ++channel) muted += Player_Muted(channel);
+    return muted;
+  }
 
   // Songs positions after each of `updates` mixer updates (each mixes about 3 s of song).
   std::vector<int> songPositions(Sound& sound, int updates) {
@@ -68,7 +86,6 @@ protected:
 
 TEST_F(SoundTest, EveryEventOfTheTablePlaysItsEffectAndAllOthersAreSilent) {
   Sound& sound = startComplete();
-  ASSERT_TRUE(sound.ok()) << startErr;
   for (int event = 990; event <= 1130; ++event) {
     auto found = kEventSlots.find(event);
     const int expected = found == kEventSlots.end() ? -1 : found->second;
@@ -84,7 +101,6 @@ TEST_F(SoundTest, EveryEventOfTheTablePlaysItsEffectAndAllOthersAreSilent) {
 // The effect reaches the mixer's effect voice: each slot's effect has a rate of its own.
 TEST_F(SoundTest, TheEffectOfTheSlotIsWhatTheMixerPlays) {
   Sound& sound = startComplete();
-  ASSERT_TRUE(sound.ok()) << startErr;
   for (auto [event, slot] : {std::pair{1075, 5}, {1072, 4}, {1082, 3}, {1022, 26}, {1046, 0}}) {
     sound.play(event);
     EXPECT_EQ(Voice_GetFrequency(kEffectVoice), effectRate(slot)) << "event " << event;
@@ -93,7 +109,6 @@ TEST_F(SoundTest, TheEffectOfTheSlotIsWhatTheMixerPlays) {
 
 TEST_F(SoundTest, TheMusicEventStartsTheSongLoopingFromItsSecondOrder) {
   Sound& sound = startComplete();
-  ASSERT_TRUE(sound.ok()) << startErr;
   MODULE* song = sound.module(kMusicKey);
   ASSERT_NE(song, nullptr);
   EXPECT_FALSE(Player_Active());
@@ -131,145 +146,108 @@ TEST_F(SoundTest, SilentMixingKeepsPaceWithTime) {
   EXPECT_TRUE(sound.module(kMusicKey)->sngpos != position || sound.module(kMusicKey)->patpos != row);
 }
 
-TEST_F(SoundTest, MutedBeforeTheMusicStartsItStartsSilentAndUnmutingMakesItHeard) {
-  Sound& sound = startComplete();
-  ASSERT_TRUE(sound.ok()) << startErr;
-  sound.mute();  // as the settings do, before the intro starts the music
-  EXPECT_TRUE(sound.isMuted());
-  ::testing::internal::CaptureStderr();
-  sound.play(kMusicEvent);
-  ::testing::internal::GetCapturedStderr();
-  ASSERT_TRUE(Player_Active());
-  for (UBYTE channel = 0; channel < 4; ++channel) EXPECT_TRUE(Player_Muted(channel)) << int(channel);
-  sound.unmute();
-  EXPECT_FALSE(sound.isMuted());
-  for (UBYTE channel = 0; channel < 4; ++channel) EXPECT_FALSE(Player_Muted(channel)) << int(channel);
-}
-
+// Muting silences the song's channels and drops effects (not kept for later) while the song
+// goes on silently; muted before the music starts, as the settings do before the intro
+// starts it, the song starts silent.
 TEST_F(SoundTest, MuteSilencesEffectsAndMusicUntilUnmuted) {
   Sound& sound = startComplete();
-  ASSERT_TRUE(sound.ok()) << startErr;
   EXPECT_FALSE(sound.isMuted());
-  ::testing::internal::CaptureStderr();
-  sound.play(kMusicEvent);
-  ::testing::internal::GetCapturedStderr();
+  startMusic(sound);
   const int position = sound.module(kMusicKey)->sngpos;
-
   sound.mute();
-  for (UBYTE channel = 0; channel < 4; ++channel) EXPECT_TRUE(Player_Muted(channel));
+  EXPECT_TRUE(sound.isMuted());
+  EXPECT_EQ(mutedChannels(), 4);
   sound.play(1075);
-  EXPECT_EQ(sound.lastEffect(), -1);  // not played, not kept for later
+  EXPECT_EQ(sound.lastEffect(), -1);
   platform::current().sleep(Sound::kSilentChunkMs);
   sound.update();
-  EXPECT_TRUE(Player_Active());  // the song goes on silently
+  EXPECT_TRUE(Player_Active());
   EXPECT_NE(sound.module(kMusicKey)->sngpos, position);
-
   sound.unmute();
-  for (UBYTE channel = 0; channel < 4; ++channel) EXPECT_FALSE(Player_Muted(channel));
+  EXPECT_FALSE(sound.isMuted());
+  EXPECT_EQ(mutedChannels(), 0);
   sound.play(1075);
   EXPECT_EQ(sound.lastEffect(), 5);
+
+  Sound::destroy();
+  Sound& again = startComplete();
+  again.mute();
+  startMusic(again);
+  ASSERT_TRUE(Player_Active());
+  EXPECT_EQ(mutedChannels(), 4);
+  again.unmute();
+  EXPECT_EQ(mutedChannels(), 0);
 }
 
+// The log of an earlier start is replaced whole.
 TEST_F(SoundTest, TheLogNamesEveryEffectInLoadOrder) {
-  folder.writeArchive({});
   ASSERT_TRUE(writeBesideProgram(String("Kelth.txt"), reinterpret_cast<const uint8_t*>("old log, longer"), 15));
-  Sound& sound = startComplete();
-  ASSERT_TRUE(sound.ok()) << startErr;
+  startComplete();
   std::string expected;
   for (const char* effect : kLoadOrder) expected += logLine("ok", effect);
   EXPECT_EQ(folder.read("Kelth.txt"), expected);
 }
 
-// A damaged effect is as good as a missing one: the library would take its header's word
-// and mix from past its data.
-TEST_F(SoundTest, ADamagedEffectFailsTheStartNamingIt) {
-  auto entries = completeSoundEntries();
-  Bytes& ahem = entries["snd\\fx\\ahem.wav"];
-  ahem.resize(ahem.size() - 1);  // the data chunk claims one sample more than there is
-  Sound& sound = startWith(entries);
-  EXPECT_FALSE(sound.ok());
-  EXPECT_NE(startErr.find("Sound::MySample_Load(): ERROR: sound file 'snd\\fx\\ahem.wav' is damaged !\n"),
-            std::string::npos)
-      << startErr;
-  const std::string log = folder.read("Kelth.txt");
-  EXPECT_NE(log.find(logLine("ok", "bye")), std::string::npos) << log;
-  EXPECT_EQ(log.find("ahem"), std::string::npos) << log;
-}
-
-TEST_F(SoundTest, AMissingEffectFailsTheStartNamingIt) {
-  auto entries = completeSoundEntries();
-  entries.erase("snd\\fx\\ping.wav");
-  Sound& sound = startWith(entries);
-  EXPECT_FALSE(sound.ok());
-  EXPECT_NE(startErr.find("Sound::MySample_Load(): ERROR: sound file 'snd\\fx\\ping.wav' is not in the archive !\n"),
-            std::string::npos)
-      << startErr;
-  // The log holds what loaded before it.
-  const std::string log = folder.read("Kelth.txt");
-  EXPECT_NE(log.find(logLine("ok", "doorshut")), std::string::npos) << log;
-  EXPECT_EQ(log.find("ping"), std::string::npos) << log;
-  EXPECT_EQ(log.find("pouring"), std::string::npos) << log;
-  // A failed sound system stays silent and harmless until the game ends.
-  sound.play(1075);
-  sound.play(kMusicEvent);
-  sound.mute();
-  sound.unmute();
-  sound.update();
-  EXPECT_EQ(sound.lastEffect(), -1);
-}
-
-// Effects are looked up in lower case only: one stored as the game writes its name is not
-// found.
-TEST_F(SoundTest, EffectsAreFoundOnlyInLowerCase) {
-  auto entries = completeSoundEntries();
-  entries["snd\\fx\\SCREWS1.WAV"] = entries["snd\\fx\\screws1.wav"];
-  entries.erase("snd\\fx\\screws1.wav");
-  Sound& sound = startWith(entries);
-  EXPECT_FALSE(sound.ok());
-  EXPECT_NE(startErr.find("'snd\\fx\\screws1.wav' is not in the archive"), std::string::npos) << startErr;
-}
-
-TEST_F(SoundTest, AMissingSoundArchiveFailsTheStart) {
-  ::testing::internal::CaptureStderr();
-  Sound& sound = Sound::instance();
-  const std::string err = ::testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(sound.ok());
-  EXPECT_NE(err.find("Sound::Sound(): ERROR: Unable to open the sound archive ('snd.arc' is missing) !\n"),
-            std::string::npos) << err;
-  EXPECT_FALSE(fs::exists(fs::path(programDirectory().c_str()) / "snd.arc"));  // none is made
-}
-
-TEST_F(SoundTest, AMissingSongFailsTheStart) {
-  auto entries = completeSoundEntries();
-  entries.erase(kMusicName);
-  Sound& sound = startWith(entries);
-  EXPECT_FALSE(sound.ok());
-  EXPECT_NE(startErr.find("Sound::loadMod(): ERROR: sound file 'snd\\kelth.xm' is not in the archive !\n"),
-            std::string::npos)
-      << startErr;
-}
-
-// A song the library cannot read is reported; the game goes on with its effects.
-TEST_F(SoundTest, ADamagedSongFailsTheStart) {
-  auto entries = completeSoundEntries();
-  entries[kMusicName] = Bytes(100, 7);
-  Sound& sound = startWith(entries);
-  EXPECT_FALSE(sound.ok());
-  EXPECT_NE(startErr.find("Sound::loadMod(): ERROR: sound file 'snd\\kelth.xm' is damaged !\n"), std::string::npos)
-      << startErr;
+// A start without every entry whole fails naming the first one missing or damaged (the
+// library would take a damaged header's word and mix from past its data); the log holds
+// the effects loaded before it, and the failed sound system stays silent and harmless.
+TEST_F(SoundTest, AStartWithoutAWholeEntryFailsNamingIt) {
+  using Entries = std::map<std::string, Bytes>;
+  struct Case {
+    const char* what;
+    std::function<void(Entries&)> damage;
+    const char* said;
+    size_t effectsLogged;  // of the load order
+  } cases[] = {
+      {"no archive", nullptr,
+       "Sound::Sound(): ERROR: Unable to open the sound archive ('snd.arc' is missing) !\n", 0},
+      {"an effect missing", [](Entries& e) { e.erase("snd\\fx\\ping.wav"); },
+       "Sound::MySample_Load(): ERROR: sound file 'snd\\fx\\ping.wav' is not in the archive !\n", 13},
+      // The data chunk claims one sample more than there is.
+      {"an effect cut", [](Entries& e) { e["snd\\fx\\ahem.wav"].pop_back(); },
+       "Sound::MySample_Load(): ERROR: sound file 'snd\\fx\\ahem.wav' is damaged !\n", 7},
+      // Effects are looked up in lower case only: one stored as the game writes its name is
+      // not found.
+      {"an effect in capitals",
+       [](Entries& e) { e["snd\\fx\\SCREWS1.WAV"] = e.extract("snd\\fx\\screws1.wav").mapped(); },
+       "'snd\\fx\\screws1.wav' is not in the archive", 3},
+      {"the song missing", [](Entries& e) { e.erase(kMusicName); },
+       "Sound::loadMod(): ERROR: sound file 'snd\\kelth.xm' is not in the archive !\n", 27},
+      {"the song damaged", [](Entries& e) { e[kMusicName] = Bytes(100, 7); },
+       "Sound::loadMod(): ERROR: sound file 'snd\\kelth.xm' is damaged !\n", 27},
+  };
+  for (const Case& c : cases) {
+    Entries entries = completeSoundEntries();
+    if (c.damage) {
+      c.damage(entries);
+      folder.writeArchive(entries);
+    }
+    Sound& sound = startQuietly();
+    if (!c.damage) {
+      EXPECT_FALSE(fs::exists(folder.path() / "snd.arc"));  // none is made
+    }
+    EXPECT_FALSE(sound.ok()) << c.what;
+    EXPECT_NE(startErr.find(c.said), std::string::npos) << c.what << ": " << startErr;
+    std::string logged;
+    for (size_t i = 0; i < c.effectsLogged; ++i) logged += logLine("ok", kLoadOrder[i]);
+    EXPECT_EQ(folder.read("Kelth.txt"), logged) << c.what;
+    sound.play(1075);
+    sound.play(kMusicEvent);
+    sound.mute();
+    sound.unmute();
+    sound.update();
+    EXPECT_EQ(sound.lastEffect(), -1) << c.what;
+    Sound::destroy();
+  }
 }
 
 TEST_F(SoundTest, TheInstanceIsMadeOnceAndSilentByDefault) {
-  folder.writeArchive(completeSoundEntries());
   EXPECT_FALSE(Sound::exists());
-  ::testing::internal::CaptureStderr();
-  Sound* first = &Sound::instance();
-  const std::string err = ::testing::internal::GetCapturedStderr();
+  Sound* first = &startComplete();
   EXPECT_TRUE(Sound::exists());
   EXPECT_EQ(&Sound::instance(), first);
-  ASSERT_TRUE(first->ok()) << err;
   EXPECT_STREQ(md_driver->Alias, "nosound");
-  EXPECT_EQ(err.find("WARNING"), std::string::npos) << err;
+  EXPECT_EQ(startErr.find("WARNING"), std::string::npos) << startErr;
 }
 
 }  // namespace

@@ -56,12 +56,13 @@ public:
 
 class WaveOutTest : public ::testing::Test {
 protected:
-  Sound& start() {
+  Sound& start(bool audioDevice = true) {
     folder.writeArchive(completeSoundEntries());
-    Sound::useAudioDevice(true);
+    Sound::useAudioDevice(audioDevice);
     ::testing::internal::CaptureStderr();
     Sound& sound = Sound::instance();
     startErr = ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(sound.ok()) << startErr;
     return sound;
   }
   void startMusic(Sound& sound) {
@@ -76,8 +77,7 @@ protected:
 };
 
 TEST_F(WaveOutTest, TheDeviceOpensAtTheMixersRateInMono) {
-  Sound& sound = start();
-  ASSERT_TRUE(sound.ok()) << startErr;
+  start();
   EXPECT_STREQ(md_driver->Alias, "waveout");
   EXPECT_EQ(device.opens, 1);
   EXPECT_EQ(device.openedRate, 11025);
@@ -89,7 +89,6 @@ TEST_F(WaveOutTest, TheDeviceOpensAtTheMixersRateInMono) {
 
 TEST_F(WaveOutTest, EachUpdateTopsTheQueueUpToAHundredAndFiftyMillisecondsAndNoMore) {
   Sound& sound = start();
-  ASSERT_TRUE(sound.ok()) << startErr;
   sound.update();
   EXPECT_EQ(device.queuedAudioBytes(), kTargetBytes);
   const size_t before = device.queued.size();
@@ -112,7 +111,6 @@ TEST_F(WaveOutTest, EachUpdateTopsTheQueueUpToAHundredAndFiftyMillisecondsAndNoM
 // Every play and mute mixes too, and the queue still never runs ahead.
 TEST_F(WaveOutTest, PlayingAndMutingNeverQueueMoreThanTheBuffer) {
   Sound& sound = start();
-  ASSERT_TRUE(sound.ok()) << startErr;
   startMusic(sound);
   for (int i = 0; i < 50; ++i) {
     sound.play(1012 + i % 71);
@@ -128,7 +126,6 @@ TEST_F(WaveOutTest, PlayingAndMutingNeverQueueMoreThanTheBuffer) {
 // song is all zeros, an audible one is not.
 TEST_F(WaveOutTest, TheSongIsHeardUnlessMuted) {
   Sound& sound = start();
-  ASSERT_TRUE(sound.ok()) << startErr;
   sound.update();
   device.playFor(kTargetBytes);
   size_t from = device.queued.size();
@@ -155,7 +152,6 @@ TEST_F(WaveOutTest, TheSongIsHeardUnlessMuted) {
 TEST_F(WaveOutTest, WithoutADeviceTheGamePlaysSilentlyAfterOneWarning) {
   device.deviceThere = false;
   Sound& sound = start();
-  ASSERT_TRUE(sound.ok()) << startErr;
   // One line more than a start with a device: the warning, before the song's report.
   const std::string warning = "Sound::Sound(): WARNING: no audio device, playing silently !\n";
   ASSERT_EQ(startErr.substr(0, warning.size()), warning) << startErr;
@@ -172,13 +168,7 @@ TEST_F(WaveOutTest, WithoutADeviceTheGamePlaysSilentlyAfterOneWarning) {
 
 // Headless runs, tests and --no-sound never touch the device.
 TEST_F(WaveOutTest, SilenceChosenUpFrontLeavesTheDeviceAlone) {
-  folder.writeArchive(completeSoundEntries());
-  Sound::useAudioDevice(false);
-  ::testing::internal::CaptureStderr();
-  Sound& sound = Sound::instance();
-  startErr = ::testing::internal::GetCapturedStderr();
-  ASSERT_TRUE(sound.ok()) << startErr;
-  sound.update();
+  start(false).update();
   EXPECT_EQ(device.opens, 0);
   EXPECT_TRUE(device.queued.empty());
 }
