@@ -56,7 +56,7 @@ TEST(EntryCheck, WaveHeadersThatDoNotMatchTheirBytes) {
       {"not PCM", [](Bytes& b) { put16(b, kFormatAt, 3); }, false},
       {"no channels", [](Bytes& b) { put16(b, kFormatAt + 2, 0); }, false},
       {"12 bits", [](Bytes& b) { put16(b, kFormatAt + 14, 12); }, false},
-      {"short format chunk", [](Bytes& b) { put32(b, 16, 14); }, false},
+      {"format chunk a byte short", [](Bytes& b) { put32(b, 16, 15); }, false},
       {"no format chunk", [](Bytes& b) { b[12] = 'X'; }, false},
       {"no data chunk", [](Bytes& b) { b[36] = 'X'; }, false},
       {"format chunk past the end", [](Bytes& b) { put32(b, 16, 0x7FFFFFF0u); }, false},
@@ -73,6 +73,13 @@ TEST(EntryCheck, WaveHeadersThatDoNotMatchTheirBytes) {
   }
 }
 
+// Puts `count` patterns of no packed data in front of the instruments at `at`.
+void addEmptyPatterns(Bytes& song, size_t at, int count) {
+  const Bytes empty{9, 0, 0, 0, 0, 64, 0, 0, 0};
+  for (int i = 0; i < count; ++i) song.insert(song.begin() + long(at), empty.begin(), empty.end());
+  put16(song, 70, uint32_t(2 + count));
+}
+
 TEST(EntryCheck, ModuleHeadersThatDoNotMatchTheirBytes) {
   // makeSong's layout: header size at 60, patterns at 70, instruments at 72; the first
   // pattern at 336 with its packed size at 343; the instrument after the two patterns.
@@ -85,7 +92,9 @@ TEST(EntryCheck, ModuleHeadersThatDoNotMatchTheirBytes) {
       {"not a module", [](Bytes& b) { b[0] = 'X'; }, false},
       {"header past the end", [](Bytes& b) { put32(b, 60, 0x10000000u); }, false},
       {"more patterns", [](Bytes& b) { put16(b, 70, 3); }, false},
-      {"too many patterns", [](Bytes& b) { put16(b, 70, 257); }, false},
+      // Empty patterns up to the most the player takes, and one more.
+      {"256 patterns", [&](Bytes& b) { addEmptyPatterns(b, instrument, 254); }, true},
+      {"257 patterns", [&](Bytes& b) { addEmptyPatterns(b, instrument, 255); }, false},
       {"more instruments", [](Bytes& b) { put16(b, 72, 2); }, false},
       {"a pattern packed larger", [&](Bytes& b) { put16(b, firstPattern + 7, 0xFFFF); }, false},
       {"a pattern header too short", [&](Bytes& b) { put32(b, firstPattern, 3); }, false},
