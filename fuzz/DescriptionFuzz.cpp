@@ -15,12 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #elif defined(FUZZ_ITEMS)
   ItemManager::fromXml(text, size);
 #elif defined(FUZZ_MAGIC)
-  static const std::string catalogue = readData("items.xml");
+  static const std::string catalogue = readDataFile("items.xml");
   static const auto items = ItemManager::fromXml(catalogue.data(), catalogue.size());
   ItemValues values;
   values.readItemValues(text, size, *items);
 #elif defined(FUZZ_LANDSTATE)
-  static const std::string land = readData("country.xml");
+  static const std::string land = readDataFile("country.xml");
   auto country = CountryManager::fromXml(land.data(), land.size());
   SavegameReader in(std::vector<uint8_t>(data, data + size));
   country->loadState(in);

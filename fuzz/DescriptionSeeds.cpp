@@ -6,11 +6,11 @@
 
 bool writeSeeds(const std::string& folder) {
 #if defined(FUZZ_LANDSTATE)
-  const std::string land = readData("country.xml");
+  const std::string land = readDataFile("country.xml");
   SavegameWriter out(String("unused"));
   CountryManager::fromXml(land.data(), land.size())->saveState(out);
   return writeSeed(folder, "saved-land", std::string(reinterpret_cast<const char*>(out.data()), out.used()));
 #else
-  return writeSeed(folder, SEED_FILE, readData(SEED_FILE));
+  return writeSeed(folder, SEED_FILE, readDataFile(SEED_FILE));
 #endif
 }

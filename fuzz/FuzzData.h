@@ -3,20 +3,14 @@
 #pragma once
 
 #include "platform/Files.h"
+#include "support/DataFiles.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
-
-// The text of data/NAME in the source tree; empty when it cannot be read.
-inline std::string readData(const std::string& name) {
-  std::ifstream in(std::string(NUPAVANE_SOURCE_DIR) + "/data/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Writes one seed (a string or a byte vector) into `folder`; false when it cannot.
 template <class Bytes>

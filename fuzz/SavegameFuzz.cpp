@@ -20,9 +20,9 @@ namespace {
 // the month reads, and one that does not leaves them as they were.
 struct RunningGame {
   RunningGame() {
-    const std::string country = readData("country.xml");
+    const std::string country = readDataFile("country.xml");
     CountryManager::install(CountryManager::fromXml(country.data(), country.size()));
-    const std::string catalogue = readData("items.xml");
+    const std::string catalogue = readDataFile("items.xml");
     itemLimit = ItemManager::fromXml(catalogue.data(), catalogue.size())->count();
     PlayerManager::startGame({HumanPlayer, ComputerPlayer, HumanPlayer});
   }

@@ -25,7 +25,7 @@ bool writeGameSeed(const std::string& folder, const char* name, int round, Count
 
 bool writeSeeds(const std::string& folder) {
   seedRandom(1);
-  const std::string country = readData("country.xml");
+  const std::string country = readDataFile("country.xml");
   CountryManager::install(CountryManager::fromXml(country.data(), country.size()));
   CountryManager& land = CountryManager::instance();
   std::unique_ptr<Player> rulers[PlayerManager::kPlayers];

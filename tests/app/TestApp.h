@@ -18,6 +18,12 @@
 #include <string>
 #include <vector>
 
+// "Suite.test" of the test that runs, to name what it writes.
+inline std::string currentTestName() {
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  return test ? std::string(test->test_suite_name()) + "." + test->name() : "outside-a-test";
+}
+
 class TestApplication : public Application {
 public:
   explicit TestApplication(platform::Platform& platform) : Application(platform) {}
@@ -51,10 +57,8 @@ struct TestRig {
     const std::filesystem::path real = std::filesystem::read_symlink("/proc/self/exe", error);
     const std::filesystem::path placed = platform::programPath();
     if (placed != real) return placed.parent_path().string();
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "outside-a-test";
     closeGraphicsArchive();
-    return testcontent::writeGraphicsArchive("rig-" + name);
+    return testcontent::writeGraphicsArchive("rig-" + currentTestName());
   }
 
   // Posts a stylus message at a point of the landscape picture.

@@ -1,11 +1,11 @@
 #include "players/ItemManager.h"
 #include "players/ItemValues.h"
 #include "players/SpellMixing.h"
+#include "support/DataFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -121,20 +121,10 @@ TEST_F(ItemValuesTest, HostileText) {
   EXPECT_TRUE(read(""));
 }
 
-std::string readData(const char* name) {
-  std::string text;
-  if (std::FILE* file = std::fopen((std::string(NUPAVANE_SOURCE_DIR "/data/") + name).c_str(), "rb")) {
-    char chunk[4096];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-    std::fclose(file);
-  }
-  return text;
-}
-
 // The catalogue and the item values the game ships load without a word, fit the spell
 // table and name only items and targets the game knows.
 TEST(ShippedItemsTest, TheGamesOwnItemsAndValuesLoad) {
-  const std::string itemText = readData("items.xml"), magicText = readData("magic.xml");
+  const std::string itemText = readDataFile("items.xml"), magicText = readDataFile("magic.xml");
   ASSERT_FALSE(magicText.empty());
   ::testing::internal::CaptureStderr();
   auto items = ItemManager::fromXml(itemText.data(), itemText.size());

@@ -4,20 +4,13 @@
 #include "players/PlayerManager.h"
 #include "world/CountryManager.h"
 
+#include "support/DataFiles.h"
+
 #include <array>
-#include <cstdio>
 #include <string>
 
 // The text of data/country.xml; empty when it cannot be read.
-inline std::string readRealLand() {
-  std::string text;
-  if (std::FILE* file = std::fopen(NUPAVANE_SOURCE_DIR "/data/country.xml", "rb")) {
-    char chunk[4096];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-    std::fclose(file);
-  }
-  return text;
-}
+inline std::string readRealLand() { return readDataFile("country.xml"); }
 
 // A new game on the land `text` holds (its first wars drawn), with rulers of these types.
 inline CountryManager& newGameOn(const std::string& text, const std::array<int, PlayerManager::kPlayers>& types) {

@@ -105,15 +105,10 @@ private:
   uint32_t stayMs_;
 };
 
-inline std::string testName() {
-  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  return std::string(test->test_suite_name()) + "." + test->name();
-}
-
 class ScreenTest : public ::testing::Test {
 protected:
   explicit ScreenTest(const Entries& pictures = {}, const platform::HeadlessOptions& options = {})
-      : folder(testcontent::writeGraphicsArchive(testName(), false, pictures)), rig(options) {}
+      : folder(testcontent::writeGraphicsArchive(currentTestName(), false, pictures)), rig(options) {}
   ~ScreenTest() override {
     rig.app.setScript(nullptr);
     ScreenManager::instance().clear();

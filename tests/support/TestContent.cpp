@@ -5,6 +5,7 @@
 #include "platform/Files.h"
 #include "res/ArchiveWriter.h"
 #include "sound/SoundData.h"
+#include "support/DataFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -35,8 +36,8 @@ std::vector<uint8_t> fontStrip(int width, int height) {
 bool glyphPixelIsInk(int stripColumn, int row) { return (stripColumn * 3 + row) % 5 != 0; }
 
 std::vector<uint8_t> dataFile(const std::string& name) {
-  auto bytes = platform::readFile(std::string(NUPAVANE_SOURCE_DIR) + "/data/" + name);
-  return bytes ? *bytes : std::vector<uint8_t>();
+  const std::string text = readDataFile(name);
+  return {text.begin(), text.end()};
 }
 
 std::string writeGraphicsArchive(const std::string& testName, bool withZoneMaps, const Entries& extra) {
