@@ -1,5 +1,6 @@
 // The sound entries' headers checked against their bytes before the library sees them.
 #include "SoundData.h"
+#include "gfx/TestPictures.h"
 #include "sound/EntryCheck.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +8,6 @@
 #include <functional>
 
 namespace {
-
-void put32(Bytes& b, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) b[at + size_t(i)] = uint8_t(value >> (8 * i));
-}
-void put16(Bytes& b, size_t at, uint32_t value) {
-  b[at] = uint8_t(value);
-  b[at + 1] = uint8_t(value >> 8);
-}
 
 struct Case {
   const char* what;
@@ -77,7 +70,7 @@ TEST(EntryCheck, WaveHeadersThatDoNotMatchTheirBytes) {
 void addEmptyPatterns(Bytes& song, size_t at, int count) {
   const Bytes empty{9, 0, 0, 0, 0, 64, 0, 0, 0};
   for (int i = 0; i < count; ++i) song.insert(song.begin() + long(at), empty.begin(), empty.end());
-  put16(song, 70, uint32_t(2 + count));
+  put16(song, 70, uint16_t(2 + count));
 }
 
 TEST(EntryCheck, ModuleHeadersThatDoNotMatchTheirBytes) {
